@@ -1,0 +1,17 @@
+#pragma once
+// Results files: 8-bit Western (Latin-1) text, each line ended by CR LF.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace noyalis::kernel {
+
+// The Latin-1 bytes of UTF-8 text; a character outside Latin-1 becomes "?".
+std::string ToLatin1(std::string_view utf8);
+
+// Writes the lines (UTF-8) in one pass as Latin-1 with CR LF, replacing an older file.
+// A file that cannot be created or written raises IoError with the system's message;
+// the lines written before the failure stay in the file.
+void WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
+
+}  // namespace noyalis::kernel

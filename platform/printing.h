@@ -1,0 +1,19 @@
+#pragma once
+// The two printing operations of the screens.
+class QCustomPlot;
+
+namespace noyalis::platform {
+
+class ScreenBase;
+
+// Screen print: the print dialog, then the screen's client area on one page at its on-screen size
+// (scaled from screen to printer resolution, top left of the printable area), the background white
+// while printing and back to the screen's normal colour after. Cancel prints and changes nothing;
+// a printer error is shown and leaves the background white.
+void PrintScreen(ScreenBase* screen);
+
+// Chart print: the chart alone on one page of the default printer, no dialog, drawn by the chart
+// at printer resolution inside 15 % margins, keeping its on-screen proportions.
+void PrintChart(QCustomPlot* chart);
+
+}  // namespace noyalis::platform

@@ -1,0 +1,54 @@
+#pragma once
+// The modal 800 × 600 experiment screen: centred, no frame buttons, key preview, and a
+// background colour that printing can change and restore.
+#include <QColor>
+#include <QDialog>
+
+class QLabel;
+
+namespace noyalis::platform {
+
+inline constexpr QColor kSilver{192, 192, 192};
+inline constexpr QColor kLightGreen{203, 255, 204};
+
+class ScreenBase : public QDialog {
+  Q_OBJECT
+ public:
+  // objectName is the screen's system name (e.g. "Tform11"); normalBackground is silver for every
+  // screen but the dice screen (light green).
+  ScreenBase(QWidget* parent, const QString& objectName, QColor normalBackground = kSilver);
+  ~ScreenBase() override;
+
+  // Shows the screen modally, centred on the screen; returns when it is closed.
+  int exec() override;
+
+  // A picture stretched over the whole client area (an SVG resource path), below every control.
+  QLabel* setBackgroundPicture(const QString& resource);
+
+  QColor normalBackground() const { return normalBackground_; }
+  void setBackgroundColor(QColor colour);
+
+  // Closes the screen (the return buttons). During a run the screen closes when the run returns.
+  void closeScreen();
+  // Marks a run in progress; while it is, closeScreen() only asks the run to stop (runStopRequested).
+  void setRunning(bool running);
+  bool isRunning() const { return running_; }
+
+ signals:
+  // The user asked the screen to close while a run was in progress.
+  void closeRequestedDuringRun();
+
+ protected:
+  // Key preview: every key pressed in the screen or one of its controls comes here first.
+  // Return true to consume it; Escape is consumed by default so that it never closes the screen.
+  virtual bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void reject() override;  // Escape and the window manager never close a screen by themselves
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QColor normalBackground_;
+  bool running_ = false;
+  bool closePending_ = false;
+};
+
+}  // namespace noyalis::platform

@@ -1,0 +1,59 @@
+#pragma once
+// The platform services a screen reaches for outside itself: message boxes, the print dialog,
+// sound output and the pacing sleep. Each has a real implementation; tests install their own
+// so that nothing blocks and every call can be checked.
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+class QWidget;
+class QPrinter;
+
+namespace noyalis::platform {
+
+class MessageService {
+ public:
+  virtual ~MessageService() = default;
+  // An information box with an OK button; returns when it is closed.
+  virtual void information(QWidget* parent, const QString& text) = 0;
+  // The application's standard error box.
+  virtual void error(QWidget* parent, const QString& text) = 0;
+};
+
+class PrintService {
+ public:
+  virtual ~PrintService() = default;
+  // The print dialog (printer choice, copies) over parent; false when the user cancels.
+  virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
+  // Prepares the default printer for a job printed without a dialog.
+  virtual void defaultPrinter(QPrinter& printer) = 0;
+};
+
+class AudioService {
+ public:
+  virtual ~AudioService() = default;
+  // Plays a wave image to its end before returning; without an audio device, silently nothing.
+  virtual void playSync(const std::vector<std::uint8_t>& waveImage) = 0;
+};
+
+class ClockService {
+ public:
+  virtual ~ClockService() = default;
+  // Milliseconds of a monotonic clock.
+  virtual std::int64_t nowMs() = 0;
+  // Sleeps [ms] on the interface thread (the real-time run's pacing).
+  virtual void sleepMs(int ms) = 0;
+};
+
+MessageService& Messages();
+PrintService& Printing();
+AudioService& Audio();
+ClockService& Clock();
+
+// Replace a service (tests); nullptr restores the real one. The caller keeps ownership.
+void SetMessageService(MessageService* service);
+void SetPrintService(PrintService* service);
+void SetAudioService(AudioService* service);
+void SetClockService(ClockService* service);
+
+}  // namespace noyalis::platform

@@ -1,0 +1,40 @@
+#pragma once
+// Screen texts as data: each screen owns five tables (FR, UK, IT, ES, AL) of
+// (control objectName, property, text); one applier sets them. An element a table does not
+// name keeps the text it has.
+#include <QString>
+#include <span>
+
+class QWidget;
+
+namespace noyalis::platform {
+
+enum class TextProperty {
+  Caption,          // label, button, group box or edit text; the screen's window title
+  Hint,             // tooltip
+  ChartTitleLine1,  // first line of a chart's two-line title
+  ChartTitleLine2,  // second line
+  SeriesTitle,      // a chart series' name in the legend (object = the series' objectName)
+  Items,            // a radio group's items, separated by '\n'
+};
+
+struct TextEntry {
+  const char* object;  // objectName of the control (the screen's own name for its caption)
+  TextProperty property;
+  const char* text;    // UTF-8
+};
+
+using TextTable = std::span<const TextEntry>;
+
+struct ScreenTexts {
+  TextTable FR, UK, IT, ES, AL;
+};
+
+// Applies one table to the screen and its children; a name that matches nothing raises
+// kernel::RangeError (a fault in the table, caught by the tests).
+void ApplyTextTable(QWidget* screen, TextTable table);
+
+// Applies the table of a language code ("UK", "FR", "IT", "ES", "DE" → AL); no table for any other code.
+void ApplyLanguage(QWidget* screen, const ScreenTexts& texts, const QString& code);
+
+}  // namespace noyalis::platform

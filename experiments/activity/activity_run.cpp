@@ -1,0 +1,108 @@
+#include "experiments/activity/activity_run.h"
+
+#include <cmath>
+#include <span>
+
+#include "kernel/checked.h"
+#include "kernel/dist_poisson.h"
+#include "kernel/statistics.h"
+
+namespace noyalis::activity {
+
+using kernel::checkedAt;
+
+bool DrawCounts(ActivityRunData& data, long double m, std::int32_t n, kernel::RunHost& host) {
+  const kernel::PoissonSeries series = kernel::DistPoisson(
+      m, n, std::span<std::int32_t>(data.CountValues), std::span<std::int32_t>(data.CountHistogram), &host);
+  data.measurements = series.count;
+  data.mean = series.mean;
+  data.standardDeviation = series.standardDeviation;
+  data.lo = series.min;
+  data.hi = series.max;
+  return series.count == n && !host.stopRequested();
+}
+
+std::optional<CountSums> PassThroughCounts(const ActivityRunData& data, kernel::RunHost& host) {
+  CountSums sums;
+  for (std::int32_t k = 1; k <= data.measurements; ++k) {
+    const long double v = data.CountValues[k];
+    sums.sum += v;
+    sums.sumOfSquares += v * v;
+    host.yieldItem();
+    host.yieldItem();
+    if (host.stopRequested()) return std::nullopt;
+  }
+  return sums;
+}
+
+namespace {
+
+std::int32_t FirstObserved(const ActivityRunData& data) {
+  const std::span<const std::int32_t> hist(data.CountHistogram);
+  for (std::int32_t v = 0; v <= data.hi; ++v)
+    if (checkedAt(hist, v) > 0) return v;
+  return data.hi;
+}
+
+}  // namespace
+
+ActivityResults EndOfRun(const ActivityRunData& data, CountSums sums) {
+  const std::span<const std::int32_t> hist(data.CountHistogram);
+  const long double n = data.measurements;
+  ActivityResults r;
+  r.mean = data.mean;
+  r.deviation = kernel::FlooredDeviation(sums.sumOfSquares, n, data.mean);
+  r.total = sums.sum;
+  r.hasStatistics = data.mean > 0;
+  if (r.hasStatistics) {
+    r.sqrtMean = std::sqrt(data.mean);
+    r.first = FirstObserved(data);
+    for (std::int32_t x = data.lo; x <= data.hi; ++x) {
+      r.referenceX.push_back(x);
+      r.poisson.push_back(static_cast<double>(kernel::PoissonExpected(x, data.mean, n)));
+      r.gauss.push_back(static_cast<double>(kernel::GaussExpected(x, data.mean, r.deviation, n)));
+    }
+    for (std::int32_t x = r.first; x <= data.hi; ++x) {
+      r.barX.push_back(x);
+      r.barY.push_back(checkedAt(hist, x));
+    }
+    for (int j = 0; j < kTableSize; ++j) {
+      const std::int32_t v = r.first + j;
+      r.table[j] = std::to_string(v) + " : " + std::to_string(checkedAt(hist, v));
+    }
+  }
+  if (data.measurements > kLastCounts - 1) {
+    std::array<std::int32_t, kLastCounts> last{};
+    for (int j = 0; j < kLastCounts; ++j)
+      last[j] = data.CountValues[data.measurements - (kLastCounts - 1) + j];
+    r.lastTen = last;
+  }
+  return r;
+}
+
+RealTimeReveal::RealTimeReveal(const ActivityRunData& data)
+    : data_(data), histogram_(kRunningHistogramMax + 1, 0) {}
+
+RealTimeReveal::Step RealTimeReveal::reveal(std::int32_t k) {
+  const std::int32_t v = checkedAt(std::span<const std::int32_t>(data_.CountValues), k);
+  ++checkedAt(std::span<std::int32_t>(histogram_), v);
+  sums_.sum += v;
+  sums_.sumOfSquares += static_cast<long double>(v) * v;
+  if (v < kRunningHistogramMax) {
+    if (smallest_ < 0 || v < smallest_) smallest_ = v;
+    if (v > largest_) largest_ = v;
+  }
+  return Step{k, data_.measurements - k, v, sums_.sum / k, sums_.sum};
+}
+
+void RealTimeReveal::runningBars(std::vector<double>& x, std::vector<double>& y) const {
+  x.clear();
+  y.clear();
+  if (smallest_ < 0) return;
+  for (std::int32_t v = smallest_; v <= largest_; ++v) {
+    x.push_back(v);
+    y.push_back(histogram_[v]);
+  }
+}
+
+}  // namespace noyalis::activity

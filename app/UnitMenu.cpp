@@ -1,0 +1,120 @@
+#include "app/UnitMenu.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/menu_layout.h"
+#include "kernel/date_time.h"
+#include "platform/error_boundary.h"
+#include "platform/event_pump.h"
+#include "platform/language.h"
+#include "platform/picture.h"
+#include "platform/widgets.h"
+
+using namespace noyalis;
+using platform::Picture;
+
+namespace {
+
+constexpr QColor kTeal{0, 128, 128};
+constexpr QColor kAqua{0, 255, 255};
+
+// "Noyalis - yy.mm.dd.hh.mm - kzt" from the program file's last modification.
+QString CaptionFromProgramFile() {
+  const QDateTime written = QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
+  const QDate d = written.date();
+  const QTime t = written.time();
+  const kernel::LocalDateTime when{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+  return "Noyalis - " + QString::fromStdString(kernel::FormatDateTime("yy.mm.dd.hh.mm", when)) + " - kzt";
+}
+
+}  // namespace
+
+TForm3::TForm3(QWidget* parent) : QWidget(parent) {
+  setObjectName("TForm3");
+  setFixedSize(800, 600);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
+  p.setColor(QPalette::WindowText, kTeal);
+  setPalette(p);
+  setAutoFillBackground(true);
+  QFont f = font();
+  f.setPixelSize(32);
+  setFont(f);
+
+  Image14 = new Picture(this, "Image14", ":/pictures/menu_background.svg", {-6, -6, 800, 600});
+
+  Label19 = platform::MakeLabel(this, "Label19", "Noyalis", 48, 8, kAqua, 32);
+  QFont title = Label19->font();
+  title.setFamily("Arial");
+  Label19->setFont(title);
+  Label19->adjustSize();
+
+  for (const menu::MenuEntry& e : menu::kEntries) {
+    auto* picture = new Picture(this, e.picture, e.resource, e.geometry, QString::fromUtf8(e.formHint));
+    if (e.number == 8) picture->setScaledContents(true);
+    platform::MakeLabel(this, e.label, QString::number(e.number), e.geometry.x() + 4, e.geometry.y(), kTeal, 32);
+    connect(picture, &Picture::clicked, this, [this, n = e.number] { openEntry(n); });
+  }
+  for (const menu::Flag& flag : menu::kFlags) {
+    auto* picture = new Picture(this, flag.picture, flag.resource, flag.geometry);
+    connect(picture, &Picture::clicked, this, [this, &flag] { platform::Guarded(this, [&] { (this->*flag.handler)(); }); });
+  }
+
+  Image13 = new Picture(this, "Image13", ":/pictures/quit.svg", {6, 460, 105, 105}, "Quitter");
+  connect(Image13, &Picture::clicked, this, &TForm3::FinClick);
+  Button5 = platform::MakeButton(this, "Button5", "Quitter", 642, 478, 91, 40, "Pour quitter le programme...");
+  connect(Button5, &QPushButton::clicked, this, &TForm3::FinClick);
+
+  StaticText2 = new QLabel("FR", this);
+  StaticText2->setObjectName("StaticText2");
+  StaticText2->hide();
+
+  Init();
+}
+
+void TForm3::Init() {
+  FR();
+  setWindowTitle(CaptionFromProgramFile());
+  platform::PumpEvents();
+}
+
+void TForm3::setLanguageCode(const QString& code) {
+  platform::SetLanguageCode(code);
+  StaticText2->setText(code);
+}
+
+void TForm3::FR() {
+  setLanguageCode("FR");
+  platform::ApplyTextTable(this, menu::texts::FR);
+}
+
+void TForm3::UK() {
+  setLanguageCode("UK");
+  platform::ApplyTextTable(this, menu::texts::UK);
+}
+
+void TForm3::AL() { setLanguageCode("DE"); }
+void TForm3::IT() { setLanguageCode("IT"); }
+void TForm3::ES() { setLanguageCode("ES"); }
+
+bool TForm3::openEntry(int number) {
+  for (const menu::MenuEntry& e : menu::kEntries) {
+    if (e.number != number) continue;
+    if (!e.open) return false;
+    platform::Guarded(this, [&] { e.open(this); });
+    Init();  // back from the screen: French again, whatever the window manager says about activation
+    return true;
+  }
+  return false;
+}
+
+void TForm3::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Init();
+  QWidget::changeEvent(event);
+}
+
+void TForm3::FinClick() { close(); }

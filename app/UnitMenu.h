@@ -1,0 +1,45 @@
+#pragma once
+// The picture menu: one picture per experiment, the five language flags and the quit picture.
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace noyalis::platform {
+class Picture;
+}
+
+class TForm3 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm3(QWidget* parent = nullptr);
+
+  // The activation handler: French texts, LanguageCode "FR", the caption from the program file's
+  // modification time, then one pass of the event loop.
+  void Init();
+
+  // The flag handlers: each sets LanguageCode; France and the United Kingdom also apply the
+  // menu's own table, the others show only in the screens opened afterwards.
+  void FR();
+  void UK();
+  void IT();
+  void ES();
+  void AL();
+
+  // Opens the screen of menu entry number (1 … 9) modally; returns false when no screen is
+  // built for it yet.
+  bool openEntry(int number);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void FinClick();
+  void setLanguageCode(const QString& code);
+
+  QLabel* Image14;      // background
+  QLabel* Label19;      // title
+  QLabel* StaticText2;  // hidden: the current language code
+  QPushButton* Button5;
+  noyalis::platform::Picture* Image13;  // quit
+};

@@ -1,0 +1,88 @@
+#include "app/menu_layout.h"
+
+#include "app/UnitMenu.h"
+#include "experiments/activity/UnitActivite2.h"
+#include "experiments/counter_picture/Unitcrab.h"
+
+namespace noyalis::menu {
+
+namespace {
+
+template <class Screen>
+void Open(QWidget* menu) {
+  Screen screen(menu);
+  screen.exec();
+}
+
+}  // namespace
+
+// clang-format off
+const std::array<MenuEntry, 9> kEntries = {{
+  {1, "Image15", "Label20", {362, 56, 145, 137}, ":/pictures/experiment_counter.svg",
+   "C.R.A.B. Compteur de radioactivite créé par le C.E.A. utilisé dans les établissements scolaires", &Open<Tform200>},
+  {2, "Image9", "Label21", {532, 48, 158, 110}, ":/pictures/experiment_activity.svg", "Activite", &Open<Tform11>},
+  {3, "Image8", "Label22", {492, 168, 229, 142}, ":/pictures/experiment_population.svg",
+   "Population de noyaux radioactifs", nullptr},
+  {4, "Image11", "Label23", {495, 332, 220, 130}, ":/pictures/experiment_beta.svg", "Absorption des rayons béta",
+   nullptr},
+  {5, "Image16", "Label24", {290, 324, 201, 125}, ":/pictures/experiment_series.svg", "Fluctuations des rayons gamma",
+   nullptr},
+  {6, "Image12", "Label25", {68, 346, 212, 124}, ":/pictures/experiment_gamma.svg", "Absorption des rayons gamma",
+   nullptr},
+  {7, "Image10", "Label26", {35, 232, 214, 114}, ":/pictures/experiment_distance.svg",
+   "Influence de la distance source-compteur", nullptr},
+  {8, "Image6", "Label27", {66, 52, 272, 212}, ":/pictures/experiment_dice.svg",
+   "Décroissance exponentielle, lancer de dés", nullptr},
+  {9, "Image17", "Label28", {254, 200, 225, 113}, ":/pictures/experiment_intervals.svg",
+   "Intervalles de temps entre 2 désintégrations", nullptr},
+}};
+
+const std::array<Flag, 5> kFlags = {{
+  {"Image3", {93, 528, 48, 32}, ":/pictures/flag_fr.svg", &TForm3::FR},
+  {"Image1", {146, 529, 48, 32}, ":/pictures/flag_uk.svg", &TForm3::UK},
+  {"Image5", {200, 530, 48, 32}, ":/pictures/flag_de.svg", &TForm3::AL},
+  {"Image4", {251, 531, 48, 32}, ":/pictures/flag_it.svg", &TForm3::IT},
+  {"Image2", {303, 531, 48, 32}, ":/pictures/flag_es.svg", &TForm3::ES},
+}};
+
+namespace texts {
+
+using enum platform::TextProperty;
+
+constexpr platform::TextEntry kFR[] = {
+  {"TForm3", Caption, "Radioactivité, décroissance radioactive."},
+  {"Label19", Caption, "Noyalis"},
+  {"Button5", Caption, "Quitter"},
+  {"Image9", Hint, "Activité "},
+  {"Image11", Hint, "Absorption des rayons Beta "},
+  {"Image12", Hint, "Absorption des rayons Gamma "},
+  {"Image6", Hint, "Décroissance exponentielle "},
+  {"Image17", Hint, "Intervalles de temps entre deux désintégrations "},
+  {"Image16", Hint, "Absorption des rayons Beta Al=1, 2,3mm "},
+  {"Image10", Hint, "Influence de la distance source-compteur "},
+  {"Image15", Hint, "C.R.A.B. Compteur de radioactivite créé par le C.E.A.utilisé dans les établissements scolaires"},
+  {"Image8", Hint, "Population de noyaux radioactifs"},
+};
+
+constexpr platform::TextEntry kUK[] = {
+  {"TForm3", Caption, "Radioactivity,  Radioactive decay."},
+  {"Label19", Caption, "Noyalis"},
+  {"Button5", Caption, "End  "},
+  {"Image9", Hint, "Activity "},
+  {"Image11", Hint, "Absorption of  Beta rays"},
+  {"Image12", Hint, "Absorption of  Gamma rays"},
+  {"Image6", Hint, "Exponentielle decay"},
+  {"Image17", Hint, "Time Interval between two disintegrations "},
+  {"Image16", Hint, "Absorption of Beta rays for Al=1, 2,3mm "},
+  {"Image10", Hint, "Influence of distance between source and counter "},
+  {"Image15", Hint, "C.R.A.B. Radioactivity Counter from C.E.A. used in french school"},
+  {"Image8", Hint, "Radioactive nucleis on a square lattice"},
+};
+// clang-format on
+
+const platform::TextTable FR = kFR;
+const platform::TextTable UK = kUK;
+
+}  // namespace texts
+
+}  // namespace noyalis::menu

@@ -1,0 +1,300 @@
+#include "experiments/activity/UnitActivite2.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+
+#include "experiments/activity/activity_constants.h"
+#include "experiments/activity/activity_results_file.h"
+#include "experiments/activity/activity_texts.h"
+#include "kernel/date_time.h"
+#include "platform/chart.h"
+#include "platform/error_boundary.h"
+#include "platform/language.h"
+#include "platform/printing.h"
+#include "platform/radio_group.h"
+#include "platform/services.h"
+#include "platform/sound.h"
+#include "platform/spin_edit.h"
+#include "platform/widgets.h"
+
+using namespace noyalis;
+using namespace noyalis::activity;
+using platform::FixedText;
+
+namespace {
+
+constexpr QColor kLabelColour = Qt::yellow;
+constexpr QColor kPaleStrip{255, 255, 204};
+// Points are filled with the colour value 1 (almost black); outlines keep the series' colours.
+constexpr QColor kPointFill{1, 0, 0};
+
+QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
+  return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kLabelColour);
+}
+
+QString Integer(long double v) { return FixedText(v, 0); }
+
+}  // namespace
+
+Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
+  setWindowTitle("Activité");
+  setBackgroundPicture(":/pictures/lab_background.svg");
+
+  BitBtn2 = platform::MakePictureButton(this, "BitBtn2", ":/pictures/glyph_back.svg", {}, 0, 0, 45, 40,
+                                        "Retour au menu précédent");
+  Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 57, 3);
+  SpinEdit1 = new platform::SpinEdit(this, "SpinEdit1", kMinMeasurements, kMaxMeasurements, 1,
+                                     kDefaultMeasurements);
+  SpinEdit1->setGeometry(109, 26, 100, 24);
+  QStringList distances;
+  for (const char* d : kDistanceLabels) distances << d;
+  RadioGroup1 = new platform::RadioGroup(this, "RadioGroup1", "Distance en cm", distances, 5, kDefaultDistanceIndex);
+  RadioGroup1->setGeometry(286, 6, 289, 43);
+  RadioGroup1->setStyleSheet("QGroupBox { background-color: rgb(0, 0, 128); color: yellow; } QRadioButton { color: white; }");
+  Label5 = YellowLabel(this, "Label5", "Mesure en cours", 583, 24);
+
+  Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 164, 53);
+  Edit2M = platform::MakeEdit(this, "Edit2M", 148, 67, 105);
+  Total = YellowLabel(this, "Total", "Total", 299, 53);
+  Edit4T = platform::MakeEdit(this, "Edit4T", 278, 67, 105);
+  EcartType = YellowLabel(this, "EcartType", "EcartType", 411, 53);
+  Edit3E = platform::MakeEdit(this, "Edit3E", 411, 67, 100);
+  Label3 = YellowLabel(this, "Label3", "EctTh", 526, 53);
+  Edit4th = platform::MakeEdit(this, "Edit4th", 524, 67, 100);
+
+  RadioGroup2 = new platform::RadioGroup(this, "RadioGroup2", "Tracé ", {"Temps réel", "Simulation"}, 1, 1);
+  RadioGroup2->setGeometry(8, 61, 123, 72);
+  Label1 = YellowLabel(this, "Label1", "Duree Comptage ms", 392, 95);
+  SpinEdit2 = new platform::SpinEdit(this, "SpinEdit2", kMinCountingTimeMs, kMaxCountingTimeMs, kCountingTimeStepMs,
+                                     kDefaultCountingTimeMs);
+  SpinEdit2->setGeometry(455, 113, 90, 24);
+  Button2 = platform::MakeButton(this, "Button2", "Histo./Valeurs", 146, 106, 110, 28,
+                                 "Cliquer pour passer de l'histogramme au tableau des 32 premières valeurs non nulles");
+  Label6 = YellowLabel(this, "Label6", "", 266, 122);
+  BitBtn1 = platform::MakePictureButton(this, "BitBtn1", ":/pictures/glyph_start.svg", {}, 556, 99, 72, 36,
+                                        "Départ de la mesure,ESC ou Fin =Arret, Pause=pause");
+  BitBtn11 = platform::MakePictureButton(this, "BitBtn11", ":/pictures/glyph_print.svg", "Page", 635, 98, 85, 36,
+                                         "Impression");
+  BitBtn7 = platform::MakePictureButton(this, "BitBtn7", ":/pictures/glyph_save.svg", {}, 727, 98, 45, 36,
+                                        "Ouverture d'un fichier");
+
+  Shape1 = platform::MakeShape(this, "Shape1", kPaleStrip, 96, 144, 600, 36,
+                               "Liste des 10 dernieres valeurs : caractère aléatoire.");
+  for (int j = 0; j < kLastCounts; ++j)
+    lastCountEdits_[j] = platform::MakeEdit(this, QString("Edit%1").arg(8 + j), 104 + j * 528 / (kLastCounts - 1),
+                                            151, 55);
+
+  Edit5 = platform::MakeEdit(this, "Edit5", 10, 148, 80);
+  Reste_ = YellowLabel(this, "Reste_", "Reste", 20, 176);
+  Edit52 = platform::MakeEdit(this, "Edit52", 10, 192, 80);
+  Label7 = YellowLabel(this, "Label7", "N", 28, 232);
+  Edit1C = platform::MakeEdit(this, "Edit1C", 10, 246, 80);
+
+  // The histogram table lies under the chart: four columns, eight rows, read row by row.
+  for (int j = 0; j < kTableSize; ++j) {
+    constexpr int kColumns[] = {131, 263, 394, 526};
+    tableEdits_[j] =
+        platform::MakeEdit(this, QString("Edit%1").arg(18 + j), kColumns[j % 4], 224 + (j / 4) * (435 - 224) / 7, 110);
+  }
+
+  Chart1 = new platform::Chart(this, "Chart1", {101, 190, 596, 332});
+  Series1 = Chart1->addBars("Series1", "Mesures", QPen(Qt::red), QBrush(kPointFill, Qt::HorPattern));
+  Series3 = Chart1->addPoints("Series3", "Gauss", QCPScatterStyle::ssDiamond, 9, Qt::blue, kPointFill);
+  Series2 = Chart1->addPoints("Series2", "Poisson", QCPScatterStyle::ssCircle, 6, Qt::blue, kPointFill);
+  Chart1->setTitleLine(0, "Diagramme en batons des nombres de désintégrations par unité");
+  Chart1->setTitleLine(1, " de temps de comptage");
+
+  Edit6 = platform::MakeEdit(this, "Edit6", 547, 503, 200, "Gauss ou Poisson ?");
+  QFont question = Edit6->font();
+  question.setPixelSize(19);
+  Edit6->setFont(question);
+  Edit6->setStyleSheet("color: red;");
+  Edit6->setFixedHeight(28);
+
+  connect(BitBtn1, &QPushButton::clicked, this, &Tform11::BitBtn1Click);
+  connect(BitBtn2, &QPushButton::clicked, this, &Tform11::FinClick);
+  connect(BitBtn7, &QPushButton::clicked, this, &Tform11::BitBtn7Click);
+  connect(BitBtn11, &QPushButton::clicked, this, &Tform11::BitBtn11Click);
+  connect(Button2, &QPushButton::clicked, this, &Tform11::Button2Click);
+  // Leaving during a run stops it quietly; the screen closes as soon as it has stopped.
+  connect(this, &ScreenBase::closeRequestedDuringRun, this, [this] { pump_.requestStop(); });
+
+  Init0();
+  showIdle();
+  Edit6->hide();
+  setRealTimeCountersVisible(false);
+}
+
+void Tform11::Init0() { Init(); }
+
+void Tform11::Init() {
+  platform::ApplyLanguage(this, kTexts, platform::LanguageCode());
+  for (QLabel* label : {Nb_de_mesures, Moyenne_, Total, EcartType, Label1, Label3, Label5, Reste_, Label7})
+    label->adjustSize();
+  platform::PumpEvents();
+  clearResultEdits();
+  clearSeries();
+}
+
+void Tform11::clearResultEdits() {
+  for (QLineEdit* edit : {Edit1C, Edit2M, Edit4T, Edit4th, Edit5, Edit3E, Edit52}) edit->clear();
+}
+
+void Tform11::clearSeries() {
+  for (QCPAbstractPlottable* series : {static_cast<QCPAbstractPlottable*>(Series1), static_cast<QCPAbstractPlottable*>(Series2),
+                                       static_cast<QCPAbstractPlottable*>(Series3)})
+    platform::Chart::clear(series);
+  Chart1->redraw();
+}
+
+void Tform11::showIdle() {
+  Label5->hide();
+  BitBtn1->show();
+  BitBtn11->show();
+  BitBtn7->show();
+}
+
+void Tform11::setRealTimeCountersVisible(bool visible) {
+  for (QWidget* w : std::initializer_list<QWidget*>{Edit1C, Edit5, Edit52, Reste_, Label7}) w->setVisible(visible);
+}
+
+void Tform11::BitBtn1Click() {
+  if (isRunning()) return;
+  runGuarded(RadioGroup2->ItemIndex() == 1 ? &Tform11::ActiviteClick : &Tform11::ActiviteClickTR);
+}
+
+// One run at a time; a failure or a stop leaves the screen idle with its buttons back.
+void Tform11::runGuarded(Run run) {
+  pump_.reset();
+  setRunning(true);
+  platform::Guarded(this, [&] { (this->*run)(); });
+  showIdle();
+  setRunning(false);
+}
+
+void Tform11::startRun() {
+  BitBtn1->hide();
+  BitBtn11->hide();
+  BitBtn7->hide();
+  pi_ = 4 * std::atan(1.0L);
+  Label5->show();
+  Edit6->hide();
+}
+
+RunSize Tform11::applyLimits(bool realTime) {
+  RunSize size = LimitTotalDuration({SpinEdit1->Value(), SpinEdit2->Value()});
+  if (realTime) size = LimitRealTime(size);
+  SpinEdit1->setValueClamped(size.measurements);
+  SpinEdit2->setValueClamped(size.countingTimeMs);
+  Label6->setText(QString::fromStdString(DurationLabel(size, platform::DecimalSeparator())));
+  Label6->adjustSize();
+  return size;
+}
+
+bool Tform11::drawCounts(RunSize size) {
+  clearSeries();
+  pump_.yieldStage();
+  clearResultEdits();
+  const long double m = MeanCount(RadioGroup1->ItemIndex(), size.countingTimeMs);
+  pump_.yieldStage();
+  return !pump_.stopRequested() && DrawCounts(LastActivityRun(), m, size.measurements, pump_);
+}
+
+void Tform11::ActiviteClick() {
+  startRun();
+  setRealTimeCountersVisible(false);
+  const RunSize size = applyLimits(false);
+  if (!drawCounts(size)) return;
+  const std::optional<CountSums> sums = PassThroughCounts(LastActivityRun(), pump_);
+  if (sums) endOfRun(*sums);
+}
+
+void Tform11::ActiviteClickTR() {
+  startRun();
+  const RunSize size = applyLimits(true);
+  if (!drawCounts(size)) return;
+  RealTimeReveal reveal(LastActivityRun());
+  setRealTimeCountersVisible(true);
+  pump_.yieldStage();
+  for (std::int32_t k = 1; k <= size.measurements; ++k) {
+    const RealTimeReveal::Step step = reveal.reveal(k);
+    Edit5->setText(QString::number(step.k));
+    Edit52->setText(QString::number(step.remaining));
+    pump_.yieldStage();
+    if (pump_.stopRequested()) return;
+    TraceTempsReel(reveal, size.countingTimeMs);
+    if (pump_.stopRequested()) return;
+    Edit2M->setText(FixedText(step.runningMean, 3));
+    Edit4T->setText(Integer(step.runningTotal));
+    Edit1C->setText(QString::number(step.value));
+    pump_.yieldStage();
+    if (pump_.stopRequested()) return;
+  }
+  endOfRun(reveal.sums());
+}
+
+void Tform11::TraceTempsReel(const RealTimeReveal& reveal, int countingTimeMs) {
+  pump_.sleepMs(countingTimeMs - kRealTimeStepOverheadMs);
+  pump_.yieldStage();
+  if (pump_.stopRequested()) return;
+  std::vector<double> x, y;
+  reveal.runningBars(x, y);
+  platform::Chart::setData(Series1, x, y);
+  Chart1->redraw();
+  pump_.yieldStage();
+}
+
+void Tform11::endOfRun(CountSums sums) {
+  const ActivityResults r = EndOfRun(LastActivityRun(), sums);
+  Edit2M->setText(FixedText(r.mean, 2));
+  if (r.hasStatistics) {
+    Edit3E->setText(FixedText(r.deviation, 3));
+    Edit4th->setText(FixedText(r.sqrtMean, 3));
+    Edit4T->setText(Integer(r.total));
+    platform::MakeSound(kToneFrequencyHz, kToneDurationMs, kToneVolume, 2 * pi_);
+    platform::Chart::setData(Series2, r.referenceX, r.poisson);
+    platform::Chart::setData(Series3, r.referenceX, r.gauss);
+    platform::Chart::setData(Series1, r.barX, r.barY);
+    Chart1->redraw();
+    for (int j = 0; j < kTableSize; ++j) tableEdits_[j]->setText(QString::fromStdString(r.table[j]));
+  }
+  Label5->hide();
+  if (r.lastTen)
+    for (int j = 0; j < kLastCounts; ++j) lastCountEdits_[j]->setText(QString::number((*r.lastTen)[j]));
+  Edit6->show();
+  showIdle();
+  BitBtn1->setFocus();
+}
+
+void Tform11::Button2Click() {
+  Chart1->setVisible(!Chart1->isVisible());
+  platform::PumpEvents();
+}
+
+void Tform11::FinClick() { closeScreen(); }
+
+void Tform11::BitBtn7Click() {
+  platform::Guarded(this, [&] { SaveActivityResults(SpinEdit1->Value(), LastActivityRun(), kernel::Now()); });
+}
+
+void Tform11::BitBtn11Click() {
+  platform::Guarded(this, [&] { platform::PrintScreen(this); });
+}
+
+bool Tform11::FormKeyDown(int key, Qt::KeyboardModifiers) {
+  switch (key) {
+    case Qt::Key_Pause:
+      platform::Messages().information(this, "Pause utilisateur");
+      return true;
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+      if (isRunning()) pump_.requestStop();
+      Init0();
+      platform::Messages().information(this, "Arret utilisateur");
+      return key == Qt::Key_Escape;  // Delete still reaches the control that has the focus
+    default:
+      return false;
+  }
+}

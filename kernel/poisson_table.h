@@ -29,13 +29,15 @@ class PoissonTable {
   std::int32_t hi() const { return hi_; }
 
   // One count from the current generator state (no reseed): a random slot, drawn again while
-  // it lies beyond the filled slots or holds a count outside the window.
+  // it lies beyond the filled slots or holds a count outside the window. A table with no count
+  // inside its window (a mean far above the tabulated maximum) raises RangeError.
   std::int32_t drawOne() const;
 
  private:
   std::int32_t m_;
   std::int32_t filled_ = 0;
   std::int32_t lo_ = 0, hi_ = 0;
+  bool drawable_ = false;            // some filled slot holds a count inside the window
   std::vector<std::int32_t> slots_;  // index 0 unused
 };
 

@@ -21,15 +21,18 @@ class Chart : public QCustomPlot {
   // and not grouped.
   QCPBars* addBars(const QString& name, const QString& title, QPen pen, QBrush brush);
   // Points only (no line): scatter shape and size, outline colour, fill colour.
-  QCPGraph* addPoints(const QString& name, const QString& title, QCPScatterStyle::ScatterShape shape, double size,
-                      QColor outline, QColor fill);
+  QCPGraph* addPoints(const QString& name, const QString& title, QCPScatterStyle::ScatterShape shape,
+                      double size, QColor outline, QColor fill);
   // A polyline through the points, of pen colour and width [px].
   QCPGraph* addLine(const QString& name, const QString& title, QColor colour, double width);
   // The series called name, or nullptr.
   QCPAbstractPlottable* series(const QString& name) const;
 
-  // Replaces the data of a series in one call (x sorted ascending); no replot.
+  // Replaces the data of a series in one call (x sorted ascending); no replot. A NaN or infinite
+  // value raises kernel::FloatError, x and y of different lengths kernel::RangeError.
   static void setData(QCPAbstractPlottable* series, std::span<const double> x, std::span<const double> y);
+  // Adds one point (x, y), kept in x order; no replot.
+  static void addPoint(QCPAbstractPlottable* series, double x, double y);
   static void clear(QCPAbstractPlottable* series);
   // Number of points of a series.
   static int pointCount(const QCPAbstractPlottable* series);
@@ -45,9 +48,12 @@ class Chart : public QCustomPlot {
 
  signals:
   // A click on point index of series, with the mouse button.
-  void seriesPointClicked(QCPAbstractPlottable* series, int index, double x, double y, Qt::MouseButton button);
+  void seriesPointClicked(QCPAbstractPlottable* series, int index, double x, double y,
+                          Qt::MouseButton button);
 
  private:
+  void fitAxis(QCPAxis* axis, bool keys);
+
   QCPTextElement* titleLines_[2];
   bool xAuto_ = true, yAuto_ = true;
 };

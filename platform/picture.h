@@ -14,6 +14,7 @@ class Picture : public QLabel {
   void clicked();
 
  protected:
+  void mousePressEvent(QMouseEvent* event) override;  // accepted, so that the release comes here
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

@@ -1,5 +1,8 @@
 #pragma once
 // The two printing operations of the screens.
+#include <QRectF>
+#include <QSizeF>
+
 class QCustomPlot;
 
 namespace noyalis::platform {
@@ -13,7 +16,13 @@ class ScreenBase;
 void PrintScreen(ScreenBase* screen);
 
 // Chart print: the chart alone on one page of the default printer, no dialog, drawn by the chart
-// at printer resolution inside 15 % margins, keeping its on-screen proportions.
+// at printer resolution inside 15 % margins, keeping its on-screen proportions. No printer
+// installed, or a printer error, is shown as an error message.
 void PrintChart(QCustomPlot* chart);
+
+// Where the chart print puts a chart of on-screen size chart on a page: inside margins of 15 % of
+// the page width left and right and 15 % of its height top and bottom, as large as the chart's
+// proportions allow, centred.
+QRectF ChartPrintArea(const QRectF& page, const QSizeF& chart);
 
 }  // namespace noyalis::platform

@@ -3,6 +3,7 @@
 // background colour that printing can change and restore.
 #include <QColor>
 #include <QDialog>
+#include <QPointer>
 
 class QLabel;
 
@@ -30,7 +31,8 @@ class ScreenBase : public QDialog {
 
   // Closes the screen (the return buttons). During a run the screen closes when the run returns.
   void closeScreen();
-  // Marks a run in progress; while it is, closeScreen() only asks the run to stop (runStopRequested).
+  // Marks a run in progress; while it is, closeScreen() only emits closeRequestedDuringRun() (the
+  // screen stops its run) and the screen closes when setRunning(false) ends the run.
   void setRunning(bool running);
   bool isRunning() const { return running_; }
 
@@ -49,6 +51,10 @@ class ScreenBase : public QDialog {
   QColor normalBackground_;
   bool running_ = false;
   bool closePending_ = false;
+  // The key press last previewed and its first receiver: a press a control ignores climbs to its
+  // parents, and the screen must see it once.
+  const QEvent* previewedEvent_ = nullptr;
+  QPointer<QWidget> previewedReceiver_;
 };
 
 }  // namespace noyalis::platform

@@ -25,14 +25,16 @@ class PrintService {
   virtual ~PrintService() = default;
   // The print dialog (printer choice, copies) over parent; false when the user cancels.
   virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
-  // Prepares the default printer for a job printed without a dialog.
-  virtual void defaultPrinter(QPrinter& printer) = 0;
+  // Prepares the default printer for a job printed without a dialog; false when no printer is
+  // installed (a QPrinter cannot be made invalid: without printers it falls back to PDF output).
+  virtual bool defaultPrinter(QPrinter& printer) = 0;
 };
 
 class AudioService {
  public:
   virtual ~AudioService() = default;
   // Plays a wave image to its end before returning; without an audio device, silently nothing.
+  // An image that is not 8-bit mono 11 025 Hz PCM raises kernel::RangeError.
   virtual void playSync(const std::vector<std::uint8_t>& waveImage) = 0;
 };
 

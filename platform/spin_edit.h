@@ -22,6 +22,7 @@ class SpinEdit : public QSpinBox {
   int valueFromText(const QString& text) const override;
   void fixup(QString& input) const override;
   void focusOutEvent(QFocusEvent* event) override;
+  void stepBy(int steps) override;
 };
 
 }  // namespace noyalis::platform

@@ -21,7 +21,7 @@ enum class TextProperty {
 struct TextEntry {
   const char* object;  // objectName of the control (the screen's own name for its caption)
   TextProperty property;
-  const char* text;    // UTF-8
+  const char* text;  // UTF-8
 };
 
 using TextTable = std::span<const TextEntry>;

@@ -12,7 +12,7 @@ class QFrame;
 
 namespace noyalis::platform {
 
-// A transparent label at (x, y), sized to its text.
+// A transparent label at (x, y), sized to its text and refitted whenever its text changes.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y,
                   QColor colour = Qt::black, int pixelSize = 0, bool bold = false);
 // A read-only edit box at (x, y) of the given width.
@@ -21,8 +21,9 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, int x, int y, int widt
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int x, int y, int width,
                         int height, const QString& hint = {});
 // A picture button: an SVG glyph (resource path) with an optional caption and a hint.
-QPushButton* MakePictureButton(QWidget* parent, const QString& name, const QString& glyph, const QString& caption,
-                               int x, int y, int width, int height, const QString& hint);
+QPushButton* MakePictureButton(QWidget* parent, const QString& name, const QString& glyph,
+                               const QString& caption, int x, int y, int width, int height,
+                               const QString& hint);
 // A filled rectangle (shape) with a hint.
 QFrame* MakeShape(QWidget* parent, const QString& name, QColor fill, int x, int y, int width, int height,
                   const QString& hint = {});

@@ -1,0 +1,223 @@
+#include "platform/chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "kernel/error.h"
+
+namespace noyalis::platform {
+
+namespace {
+
+constexpr int kTitlePixelSize = 13;   // [px]
+constexpr double kAxisMargin = 0.05;  // share of the data span left free at each end
+
+template <class Data>
+QVector<Data> Pairs(std::span<const double> x, std::span<const double> y) {
+  QVector<Data> data;
+  data.reserve(static_cast<qsizetype>(x.size()));
+  for (std::size_t i = 0; i < x.size(); ++i) data.append(Data(x[i], y[i]));
+  return data;
+}
+
+void CheckPoint(const QCPAbstractPlottable* series, double x, double y) {
+  if (!std::isfinite(x) || !std::isfinite(y))
+    throw kernel::FloatError("chart series " + series->objectName().toStdString() +
+                             ": point is not a number");
+}
+
+[[noreturn]] void NotASeries(const QCPAbstractPlottable* series) {
+  throw kernel::RangeError("chart series " +
+                           (series ? series->objectName().toStdString() : std::string("(none)")) +
+                           " is neither bars nor points");
+}
+
+// Widens a fitted range so that the outermost points do not sit on the frame; a range starting at
+// 0 (counts, frequencies) keeps 0 on the axis.
+QCPRange WithMargin(QCPRange range, QCPAxis::ScaleType scale) {
+  if (scale == QCPAxis::stLogarithmic) {
+    const double factor = range.upper > range.lower ? std::pow(range.upper / range.lower, kAxisMargin) : 2.0;
+    return QCPRange(range.lower / factor, range.upper * factor);
+  }
+  double span = range.size();
+  if (span == 0) span = std::max(1.0, std::abs(range.lower));
+  const double margin = kAxisMargin * span;
+  return QCPRange(range.lower == 0 ? 0.0 : range.lower - margin, range.upper + margin);
+}
+
+}  // namespace
+
+Chart::Chart(QWidget* parent, const QString& objectName, QRect geometry) : QCustomPlot(parent) {
+  setObjectName(objectName);
+  setGeometry(geometry);
+  setBackground(Qt::white);
+  QFont titleFont = font();
+  titleFont.setPixelSize(kTitlePixelSize);
+  titleFont.setBold(true);
+  for (int line = 0; line < 2; ++line) {
+    plotLayout()->insertRow(line);
+    titleLines_[line] = new QCPTextElement(this, QString(), titleFont);
+    titleLines_[line]->setTextColor(Qt::black);
+    titleLines_[line]->setMargins(QMargins(0, line == 0 ? 4 : 0, 0, 0));
+    plotLayout()->addElement(line, 0, titleLines_[line]);
+  }
+  QFont legendFont = font();
+  legendFont.setBold(false);
+  legend->setFont(legendFont);
+  legend->setVisible(true);
+  connect(this, &QCustomPlot::plottableClick, this,
+          [this](QCPAbstractPlottable* series, int index, QMouseEvent* event) {
+            QCPPlottableInterface1D* points = series->interface1D();
+            if (!points || index < 0 || index >= points->dataCount()) return;
+            emit seriesPointClicked(series, index, points->dataMainKey(index), points->dataMainValue(index),
+                                    event->button());
+          });
+}
+
+void Chart::setTitleLine(int line, const QString& text) {
+  if (line < 0 || line > 1) throw kernel::RangeError("chart title line " + std::to_string(line));
+  titleLines_[line]->setText(text);
+}
+
+QString Chart::titleLine(int line) const {
+  if (line < 0 || line > 1) throw kernel::RangeError("chart title line " + std::to_string(line));
+  return titleLines_[line]->text();
+}
+
+void Chart::setLegendVisible(bool visible) {
+  legend->setVisible(visible);
+}
+
+QCPBars* Chart::addBars(const QString& name, const QString& title, QPen pen, QBrush brush) {
+  auto* bars = new QCPBars(xAxis, yAxis);
+  bars->setObjectName(name);
+  bars->setName(title);
+  bars->setPen(pen);
+  bars->setBrush(brush);
+  bars->setWidthType(QCPBars::wtPlotCoords);
+  bars->setWidth(1);
+  return bars;
+}
+
+QCPGraph* Chart::addPoints(const QString& name, const QString& title, QCPScatterStyle::ScatterShape shape,
+                           double size, QColor outline, QColor fill) {
+  QCPGraph* graph = addGraph(xAxis, yAxis);
+  graph->setObjectName(name);
+  graph->setName(title);
+  graph->setLineStyle(QCPGraph::lsNone);
+  graph->setPen(QPen(outline));
+  graph->setScatterStyle(QCPScatterStyle(shape, QPen(outline), QBrush(fill), size));
+  return graph;
+}
+
+QCPGraph* Chart::addLine(const QString& name, const QString& title, QColor colour, double width) {
+  QCPGraph* graph = addGraph(xAxis, yAxis);
+  graph->setObjectName(name);
+  graph->setName(title);
+  graph->setLineStyle(QCPGraph::lsLine);
+  graph->setPen(QPen(colour, width));
+  return graph;
+}
+
+QCPAbstractPlottable* Chart::series(const QString& name) const {
+  auto* self = const_cast<Chart*>(this);  // QCustomPlot has no const access to its plottables
+  for (int i = 0; i < self->plottableCount(); ++i)
+    if (self->plottable(i)->objectName() == name) return self->plottable(i);
+  return nullptr;
+}
+
+void Chart::setData(QCPAbstractPlottable* series, std::span<const double> x, std::span<const double> y) {
+  if (x.size() != y.size())
+    throw kernel::RangeError("chart series: " + std::to_string(x.size()) + " x values for " +
+                             std::to_string(y.size()) + " y values");
+  for (std::size_t i = 0; i < x.size(); ++i) CheckPoint(series, x[i], y[i]);
+  // Sorted keys (the usual case) go in as they are; anything else is sorted once here.
+  const bool sorted = std::is_sorted(x.begin(), x.end());
+  if (auto* graph = qobject_cast<QCPGraph*>(series))
+    graph->data()->set(Pairs<QCPGraphData>(x, y), sorted);
+  else if (auto* bars = qobject_cast<QCPBars*>(series))
+    bars->data()->set(Pairs<QCPBarsData>(x, y), sorted);
+  else
+    NotASeries(series);
+}
+
+void Chart::addPoint(QCPAbstractPlottable* series, double x, double y) {
+  CheckPoint(series, x, y);
+  if (auto* graph = qobject_cast<QCPGraph*>(series))
+    graph->addData(x, y);
+  else if (auto* bars = qobject_cast<QCPBars*>(series))
+    bars->addData(x, y);
+  else
+    NotASeries(series);
+}
+
+void Chart::clear(QCPAbstractPlottable* series) {
+  if (auto* graph = qobject_cast<QCPGraph*>(series))
+    graph->data()->clear();
+  else if (auto* bars = qobject_cast<QCPBars*>(series))
+    bars->data()->clear();
+  else
+    NotASeries(series);
+}
+
+int Chart::pointCount(const QCPAbstractPlottable* series) {
+  QCPPlottableInterface1D* points = const_cast<QCPAbstractPlottable*>(series)->interface1D();
+  if (!points) NotASeries(series);
+  return points->dataCount();
+}
+
+void Chart::setAutoAxes(bool xAuto, bool yAuto) {
+  xAuto_ = xAuto;
+  yAuto_ = yAuto;
+}
+
+void Chart::setFixedRange(QCPAxis* axis, double lower, double upper) {
+  axis->setRange(lower, upper);
+  if (axis == xAxis) xAuto_ = false;
+  if (axis == yAxis) yAuto_ = false;
+}
+
+void Chart::setLogarithmic(QCPAxis* axis, bool logarithmic) {
+  if (logarithmic) {
+    axis->setScaleType(QCPAxis::stLogarithmic);
+    axis->setTicker(QSharedPointer<QCPAxisTickerLog>::create());
+  } else {
+    axis->setScaleType(QCPAxis::stLinear);
+    axis->setTicker(QSharedPointer<QCPAxisTicker>::create());
+  }
+}
+
+void Chart::setMinorTicks(QCPAxis* axis, bool visible) {
+  axis->setSubTicks(visible);
+}
+
+void Chart::fitAxis(QCPAxis* axis, bool keys) {
+  const QCP::SignDomain domain = axis->scaleType() == QCPAxis::stLogarithmic ? QCP::sdPositive : QCP::sdBoth;
+  QCPRange range;
+  bool found = false;
+  for (int i = 0; i < plottableCount(); ++i) {
+    const QCPAbstractPlottable* series = plottable(i);
+    if (!series->visible() || (keys ? series->keyAxis() : series->valueAxis()) != axis) continue;
+    bool seriesFound = false;
+    // Values are fitted over the keys on show, so that a fixed x range fits y to what it shows.
+    const QCPRange seriesRange = keys
+                                     ? series->getKeyRange(seriesFound, domain)
+                                     : series->getValueRange(seriesFound, domain, series->keyAxis()->range());
+    if (!seriesFound) continue;
+    if (found)
+      range.expand(seriesRange);
+    else
+      range = seriesRange;
+    found = true;
+  }
+  if (found) axis->setRange(WithMargin(range, axis->scaleType()));
+}
+
+void Chart::redraw() {
+  if (xAuto_) fitAxis(xAxis, true);
+  if (yAuto_) fitAxis(yAxis, false);
+  replot();
+}
+
+}  // namespace noyalis::platform

@@ -1,0 +1,87 @@
+#include "platform/printing.h"
+
+#include <qcustomplot.h>
+#include <QPainter>
+#include <QPrinter>
+
+#include "platform/screen_base.h"
+#include "platform/services.h"
+
+namespace noyalis::platform {
+
+namespace {
+
+constexpr double kChartMargin = 0.15;  // share of the page width (left, right) and height (top, bottom)
+
+QString PrinterLabel(const QPrinter& printer) {
+  if (printer.outputFormat() == QPrinter::PdfFormat) return printer.outputFileName();
+  return printer.printerName();
+}
+
+void ShowPrintError(QWidget* parent, const QPrinter& printer) {
+  Messages().error(parent, QStringLiteral("Erreur d'impression : l'imprimante « %1 » refuse le travail.")
+                               .arg(PrinterLabel(printer)));
+}
+
+}  // namespace
+
+void PrintScreen(ScreenBase* screen) {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!Printing().choosePrinter(printer, screen)) return;
+  screen->setBackgroundColor(Qt::white);
+  screen->repaint();
+  const QPixmap image = screen->grab();
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    ShowPrintError(screen, printer);
+    return;  // the background stays white until the next successful print
+  }
+  // One screen pixel becomes printer.resolution() / logical dpi printer dots, so the picture keeps
+  // its on-screen size; the page clips whatever lies beyond its edge.
+  painter.scale(static_cast<double>(printer.resolution()) / screen->logicalDpiX(),
+                static_cast<double>(printer.resolution()) / screen->logicalDpiY());
+  painter.drawPixmap(QPointF(0, 0), image);
+  const bool ended = painter.end();
+  if (!ended || printer.printerState() == QPrinter::Error) {
+    ShowPrintError(screen, printer);
+    return;
+  }
+  screen->setBackgroundColor(screen->normalBackground());
+}
+
+QRectF ChartPrintArea(const QRectF& page, const QSizeF& chart) {
+  const QRectF area = page.adjusted(kChartMargin * page.width(), kChartMargin * page.height(),
+                                    -kChartMargin * page.width(), -kChartMargin * page.height());
+  if (chart.isEmpty()) return area;
+  const QSizeF fitted = chart.scaled(area.size(), Qt::KeepAspectRatio);
+  return QRectF(area.center() - QPointF(fitted.width() / 2, fitted.height() / 2), fitted);
+}
+
+void PrintChart(QCustomPlot* chart) {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!Printing().defaultPrinter(printer)) {
+    Messages().error(chart, QStringLiteral("Aucune imprimante installée"));
+    return;
+  }
+  // Margins are shares of the whole sheet, so the painter works on the whole sheet.
+  printer.setFullPage(true);
+  QCPPainter painter;
+  if (!painter.begin(&printer)) {
+    ShowPrintError(chart, printer);
+    return;
+  }
+  painter.setMode(QCPPainter::pmVectorized);
+  painter.setMode(QCPPainter::pmNoCaching);
+  painter.setMode(QCPPainter::pmNonCosmetic);  // hairlines would vanish at printer resolution
+  const QSize onScreen = chart->size();
+  const QRectF target = ChartPrintArea(printer.paperRect(QPrinter::DevicePixel), QSizeF(onScreen));
+  // The chart lays itself out at its on-screen size and draws its own vectors, scaled to the target.
+  painter.translate(target.topLeft());
+  painter.scale(target.width() / onScreen.width(), target.height() / onScreen.height());
+  chart->toPainter(&painter, onScreen.width(), onScreen.height());
+  const bool ended = painter.end();
+  chart->replot();  // the on-screen layout again
+  if (!ended || printer.printerState() == QPrinter::Error) ShowPrintError(chart, printer);
+}
+
+}  // namespace noyalis::platform

@@ -1,0 +1,98 @@
+#include "platform/screen_base.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+#include "platform/error_boundary.h"
+#include "platform/picture.h"
+
+namespace noyalis::platform {
+
+namespace {
+constexpr QSize kClientSize{800, 600};  // [px]
+const QString kBackgroundName = QStringLiteral("BackgroundPicture");
+}  // namespace
+
+ScreenBase::ScreenBase(QWidget* parent, const QString& objectName, QColor normalBackground)
+    : QDialog(parent), normalBackground_(normalBackground) {
+  setObjectName(objectName);
+  // A title bar without close, minimise or maximise buttons: only the screen's return button closes it.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setModal(true);
+  setFixedSize(kClientSize);
+  setAutoFillBackground(true);
+  setBackgroundColor(normalBackground_);
+  qApp->installEventFilter(this);
+}
+
+ScreenBase::~ScreenBase() {
+  qApp->removeEventFilter(this);
+}
+
+int ScreenBase::exec() {
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  return QDialog::exec();
+}
+
+QLabel* ScreenBase::setBackgroundPicture(const QString& resource) {
+  auto* picture = findChild<QLabel*>(kBackgroundName, Qt::FindDirectChildrenOnly);
+  if (!picture) {
+    picture = new QLabel(this);
+    picture->setObjectName(kBackgroundName);
+    picture->setAttribute(Qt::WA_TransparentForMouseEvents);  // clicks reach the screen
+  }
+  picture->setGeometry(QRect(QPoint(0, 0), kClientSize));
+  picture->setPixmap(RenderSvg(resource, kClientSize));
+  picture->lower();
+  picture->show();
+  return picture;
+}
+
+void ScreenBase::setBackgroundColor(QColor colour) {
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, colour);
+  setPalette(palette);
+  update();
+}
+
+void ScreenBase::closeScreen() {
+  if (running_) {
+    closePending_ = true;
+    emit closeRequestedDuringRun();
+    return;
+  }
+  closePending_ = false;
+  done(QDialog::Accepted);
+}
+
+void ScreenBase::setRunning(bool running) {
+  running_ = running;
+  if (!running_ && closePending_) closeScreen();
+}
+
+bool ScreenBase::FormKeyDown(int key, Qt::KeyboardModifiers) {
+  return key == Qt::Key_Escape;
+}
+
+void ScreenBase::reject() {}
+
+bool ScreenBase::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || !isVisible()) return false;
+  auto* receiver = static_cast<QWidget*>(watched);
+  if (receiver->window() != this) return false;
+  if (event == previewedEvent_ && previewedReceiver_ && receiver != previewedReceiver_ &&
+      receiver->isAncestorOf(previewedReceiver_))
+    return false;  // the same press climbing to a parent: already previewed
+  previewedEvent_ = event;
+  previewedReceiver_ = receiver;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  bool consumed = true;
+  // The key handler runs outside any button handler, so it needs its own error boundary.
+  Guarded(this, [&] { consumed = FormKeyDown(key->key(), key->modifiers()); });
+  return consumed;
+}
+
+}  // namespace noyalis::platform

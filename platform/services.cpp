@@ -1,0 +1,162 @@
+#include "platform/services.h"
+
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QThread>
+#include <QTimer>
+#include <chrono>
+#include <cstring>
+
+#include "kernel/error.h"
+#include "kernel/wave_image.h"
+
+namespace noyalis::platform {
+
+namespace {
+
+class BoxMessages final : public MessageService {
+ public:
+  void information(QWidget* parent, const QString& text) override {
+    QMessageBox::information(parent, QGuiApplication::applicationDisplayName(), text);
+  }
+  void error(QWidget* parent, const QString& text) override {
+    QMessageBox::critical(parent, QGuiApplication::applicationDisplayName(), text);
+  }
+};
+
+class DialogPrinting final : public PrintService {
+ public:
+  bool choosePrinter(QPrinter& printer, QWidget* parent) override {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+  }
+  bool defaultPrinter(QPrinter& printer) override {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return false;
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    printer.setPrinterName(info.printerName());
+    return printer.outputFormat() == QPrinter::NativeFormat && printer.printerName() == info.printerName();
+  }
+};
+
+std::uint16_t ReadU16(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
+}
+
+std::uint32_t ReadU32(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
+         static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+bool HasTag(const std::vector<std::uint8_t>& b, std::size_t at, const char* tag) {
+  return std::memcmp(b.data() + at, tag, 4) == 0;
+}
+
+// The sink below plays raw samples, so the image must be exactly the 46-byte header of an
+// 8-bit mono PCM image at 11 025 Hz followed by its samples.
+void CheckWaveHeader(const std::vector<std::uint8_t>& image) {
+  const std::size_t header = kernel::kWaveHeaderSize;
+  const bool ok =
+      image.size() >= header && HasTag(image, 0, "RIFF") && ReadU32(image, 4) == image.size() - 8 &&
+      HasTag(image, 8, "WAVE") && HasTag(image, 12, "fmt ") && ReadU32(image, 16) == 18 &&
+      ReadU16(image, 20) == 1 && ReadU16(image, 22) == 1 && ReadU32(image, 24) == kernel::kSampleRate &&
+      ReadU32(image, 28) == kernel::kSampleRate && ReadU16(image, 32) == 1 && ReadU16(image, 34) == 8 &&
+      HasTag(image, 38, "data") && ReadU32(image, 42) == image.size() - header;
+  if (!ok) throw kernel::RangeError("wave image: not an 8-bit mono 11025 Hz PCM image");
+}
+
+class SinkAudio final : public AudioService {
+ public:
+  void playSync(const std::vector<std::uint8_t>& waveImage) override {
+    CheckWaveHeader(waveImage);
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) return;
+    QAudioFormat format;
+    format.setSampleRate(kernel::kSampleRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::UInt8);
+    if (!device.isFormatSupported(format)) return;
+
+    QByteArray samples(reinterpret_cast<const char*>(waveImage.data()) + kernel::kWaveHeaderSize,
+                       static_cast<qsizetype>(waveImage.size()) - kernel::kWaveHeaderSize);
+    QBuffer source(&samples);
+    source.open(QIODevice::ReadOnly);
+    QAudioSink sink(device, format);
+    QEventLoop loop;
+    QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&loop](QAudio::State state) {
+      if (state == QAudio::IdleState || state == QAudio::StoppedState) loop.quit();
+    });
+    // A sink that never reports the end must not hold the interface thread for ever.
+    const int durationMs = static_cast<int>(samples.size() * 1000 / kernel::kSampleRate);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    sink.start(&source);
+    if (sink.error() != QAudio::NoError) return;
+    if (sink.state() == QAudio::ActiveState) {
+      guard.start(durationMs + 500);
+      // Keys and clicks wait until the tone has played; painting and timers go on.
+      loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    sink.stop();
+  }
+};
+
+class SteadyClock final : public ClockService {
+ public:
+  std::int64_t nowMs() override {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+  }
+  void sleepMs(int ms) override {
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+  }
+};
+
+BoxMessages realMessages;
+DialogPrinting realPrinting;
+SinkAudio realAudio;
+SteadyClock realClock;
+
+MessageService* currentMessages = &realMessages;
+PrintService* currentPrinting = &realPrinting;
+AudioService* currentAudio = &realAudio;
+ClockService* currentClock = &realClock;
+
+}  // namespace
+
+MessageService& Messages() {
+  return *currentMessages;
+}
+PrintService& Printing() {
+  return *currentPrinting;
+}
+AudioService& Audio() {
+  return *currentAudio;
+}
+ClockService& Clock() {
+  return *currentClock;
+}
+
+void SetMessageService(MessageService* service) {
+  currentMessages = service ? service : &realMessages;
+}
+void SetPrintService(PrintService* service) {
+  currentPrinting = service ? service : &realPrinting;
+}
+void SetAudioService(AudioService* service) {
+  currentAudio = service ? service : &realAudio;
+}
+void SetClockService(ClockService* service) {
+  currentClock = service ? service : &realClock;
+}
+
+}  // namespace noyalis::platform

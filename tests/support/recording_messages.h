@@ -1,0 +1,42 @@
+#pragma once
+// A message service for tests: records every message instead of showing a box, and can run a
+// check while a message is "open" (the code that showed it is still waiting for it to close).
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace noyalis::test {
+
+class RecordingMessages final : public platform::MessageService {
+ public:
+  enum class Kind { Information, Error };
+  struct Message {
+    Kind kind;
+    QString text;
+    QWidget* parent;
+  };
+
+  void information(QWidget* parent, const QString& text) override { record(Kind::Information, parent, text); }
+  void error(QWidget* parent, const QString& text) override { record(Kind::Error, parent, text); }
+
+  // Runs for every message, after it is recorded and before the box "closes".
+  void onShow(std::function<void(const Message&)> check) { onShow_ = std::move(check); }
+
+  const std::vector<Message>& all() const { return messages_; }
+  // The texts of the messages of one kind, in order.
+  QStringList texts(Kind kind) const;
+  QStringList informations() const { return texts(Kind::Information); }
+  QStringList errors() const { return texts(Kind::Error); }
+  void clear() { messages_.clear(); }
+
+ private:
+  void record(Kind kind, QWidget* parent, const QString& text);
+
+  std::vector<Message> messages_;
+  std::function<void(const Message&)> onShow_;
+};
+
+}  // namespace noyalis::test

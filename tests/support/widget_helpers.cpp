@@ -1,0 +1,49 @@
+#include "support/widget_helpers.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QFocusEvent>
+
+namespace noyalis::test {
+
+QString MissingChildMessage(const QObject* root, const QString& name, const char* className) {
+  const QString where = root->objectName().isEmpty() ? QString::fromLatin1(root->metaObject()->className())
+                                                     : root->objectName();
+  if (const QObject* other = root->findChild<QObject*>(name))
+    return QStringLiteral("%1 in %2 is a %3, not a %4")
+        .arg(name, where, QString::fromLatin1(other->metaObject()->className()),
+             QString::fromLatin1(className));
+  return QStringLiteral("%1 has no child named %2").arg(where, name);
+}
+
+bool ClickButton(QWidget* root, const QString& name, const char* file, int line) {
+  auto* button = FindChildOrFail<QAbstractButton>(root, name, file, line);
+  if (!button) return false;
+  if (!button->isVisibleTo(button->window()) || !button->isEnabled()) {
+    QTest::qFail(qPrintable(QStringLiteral("%1 cannot be clicked: it is %2")
+                                .arg(name, button->isEnabled() ? QStringLiteral("hidden")
+                                                               : QStringLiteral("disabled"))),
+                 file, line);
+    return false;
+  }
+  QTest::mouseClick(button, Qt::LeftButton);
+  return true;
+}
+
+bool TypeIntoSpinBox(QWidget* root, const QString& name, const QString& text, const char* file, int line) {
+  auto* box = FindChildOrFail<QAbstractSpinBox>(root, name, file, line);
+  if (!box) return false;
+  box->setFocus(Qt::OtherFocusReason);
+  box->selectAll();
+  QTest::keyClick(box, Qt::Key_Backspace);
+  QTest::keyClicks(box, text);
+  return true;
+}
+
+void LeaveFocus(QWidget* widget) {
+  QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(widget, &focusOut);
+}
+
+}  // namespace noyalis::test

@@ -39,7 +39,7 @@ Digits15 SignificantDigits(long double v) {
 }  // namespace
 
 long double RoundEven(long double v) {
-  return std::nearbyintl(v);
+  return std::rint(v);  // the default rounding mode: ties to even
 }
 
 std::string FormatFixed(long double v, int decimals, char decimalSeparator) {

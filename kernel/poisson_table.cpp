@@ -28,7 +28,7 @@ PoissonTable::PoissonTable(std::int32_t m) : m_(m), slots_(kSlotCapacity + 1, 0)
 
   std::int32_t slot = 0;
   const auto fill = [&](std::int32_t count, long double p) {
-    const auto copies = static_cast<std::int64_t>(std::nearbyint(p));
+    const auto copies = static_cast<std::int64_t>(std::rint(p));
     if (copies > kSlotCapacity - slot)
       throw RangeError("Range check error: more than 65000 slots in the table of mean " + std::to_string(m));
     for (std::int64_t c = 0; c < copies; ++c) slots_[static_cast<std::size_t>(++slot)] = count;
@@ -66,9 +66,9 @@ PoissonTable::PoissonTable(std::int32_t m) : m_(m), slots_(kSlotCapacity + 1, 0)
   filled_ = slot;
 
   const long double root = std::sqrt(mean);
-  const long double low = std::nearbyint(mean - 5 * root);
+  const long double low = std::rint(mean - 5 * root);
   lo_ = low < 0 ? 0 : static_cast<std::int32_t>(low);
-  hi_ = static_cast<std::int32_t>(std::nearbyint(mean + (m < 3 ? 9 : 7) * root));
+  hi_ = static_cast<std::int32_t>(std::rint(mean + (m < 3 ? 9 : 7) * root));
   for (std::int32_t s = 1; s <= filled_; ++s) {
     if (slots_[static_cast<std::size_t>(s)] >= lo_ && slots_[static_cast<std::size_t>(s)] <= hi_) {
       drawable_ = true;
@@ -89,7 +89,7 @@ std::int32_t PoissonTable::drawOne() const {
     throw RangeError("Range check error: no count of mean " + std::to_string(m_) + " is tabulated");
   for (;;) {
     // s is 1 … 64 000; slots beyond the filled ones hold no value of this table.
-    const auto s = static_cast<std::int32_t>(std::nearbyint(UniformRandom::real() * kDrawMultiplier)) + 1;
+    const auto s = static_cast<std::int32_t>(std::rint(UniformRandom::real() * kDrawMultiplier)) + 1;
     if (s > filled_) continue;
     const std::int32_t v = slots_[static_cast<std::size_t>(s)];
     if (v >= lo_ && v <= hi_) return v;

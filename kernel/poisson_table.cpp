@@ -50,7 +50,7 @@ PoissonTable::PoissonTable(std::int32_t m) : m_(m), slots_(kSlotCapacity + 1, 0)
     return kScale * std::exp(x);
   };
   const std::int32_t start = std::clamp(m, kExactLimit + 1, kMaxTabulated);
-  std::vector<long double> below;  // start − 1, start − 2, … (rising side, only when m > start − 1)
+  std::vector<long double> below;  // the terms under start, nearest first (only for m > 201)
   for (std::int32_t i = start - 1; i > kExactLimit; --i) {
     const long double p = stirling(i);
     if (p < kNoSlot) break;  // i ≤ m − 1: the terms fall from here down

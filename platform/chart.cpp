@@ -55,13 +55,10 @@ Chart::Chart(QWidget* parent, const QString& objectName, QRect geometry) : QCust
   QFont titleFont = font();
   titleFont.setPixelSize(kTitlePixelSize);
   titleFont.setBold(true);
-  for (int line = 0; line < 2; ++line) {
-    plotLayout()->insertRow(line);
-    titleLines_[line] = new QCPTextElement(this, QString(), titleFont);
-    titleLines_[line]->setTextColor(Qt::black);
-    titleLines_[line]->setMargins(QMargins(0, line == 0 ? 4 : 0, 0, 0));
-    plotLayout()->addElement(line, 0, titleLines_[line]);
-  }
+  plotLayout()->insertRow(0);
+  title_ = new QCPTextElement(this, QString(), titleFont);
+  title_->setTextColor(Qt::black);
+  plotLayout()->addElement(0, 0, title_);
   QFont legendFont = font();
   legendFont.setBold(false);
   legend->setFont(legendFont);
@@ -77,12 +74,13 @@ Chart::Chart(QWidget* parent, const QString& objectName, QRect geometry) : QCust
 
 void Chart::setTitleLine(int line, const QString& text) {
   if (line < 0 || line > 1) throw kernel::RangeError("chart title line " + std::to_string(line));
-  titleLines_[line]->setText(text);
+  titleLines_[line] = text;
+  title_->setText(titleLines_[1].isEmpty() ? titleLines_[0] : titleLines_[0] + u'\n' + titleLines_[1]);
 }
 
 QString Chart::titleLine(int line) const {
   if (line < 0 || line > 1) throw kernel::RangeError("chart title line " + std::to_string(line));
-  return titleLines_[line]->text();
+  return titleLines_[line];
 }
 
 void Chart::setLegendVisible(bool visible) {

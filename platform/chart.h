@@ -54,7 +54,8 @@ class Chart : public QCustomPlot {
  private:
   void fitAxis(QCPAxis* axis, bool keys);
 
-  QCPTextElement* titleLines_[2];
+  QCPTextElement* title_;  // both lines; an empty second line takes no room
+  QString titleLines_[2];
   bool xAuto_ = true, yAuto_ = true;
 };
 

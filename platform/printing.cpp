@@ -63,6 +63,9 @@ void PrintChart(QCustomPlot* chart) {
     Messages().error(chart, QStringLiteral("Aucune imprimante installée"));
     return;
   }
+  // The chart's fonts are sized in points: with the page measured in the screen's units they keep
+  // their proportion to the chart. The job stays vector drawing, as sharp as the printer can print.
+  printer.setResolution(chart->logicalDpiX());
   // Margins are shares of the whole sheet, so the painter works on the whole sheet.
   printer.setFullPage(true);
   QCPPainter painter;
@@ -72,7 +75,7 @@ void PrintChart(QCustomPlot* chart) {
   }
   painter.setMode(QCPPainter::pmVectorized);
   painter.setMode(QCPPainter::pmNoCaching);
-  painter.setMode(QCPPainter::pmNonCosmetic);  // hairlines would vanish at printer resolution
+  painter.setMode(QCPPainter::pmNonCosmetic);  // hairlines would vanish on paper
   const QSize onScreen = chart->size();
   const QRectF target = ChartPrintArea(printer.paperRect(QPrinter::DevicePixel), QSizeF(onScreen));
   // The chart lays itself out at its on-screen size and draws its own vectors, scaled to the target.

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QStyle>
 
 #include "platform/error_boundary.h"
 #include "platform/picture.h"
@@ -32,8 +33,9 @@ ScreenBase::~ScreenBase() {
 }
 
 int ScreenBase::exec() {
+  // The client area is centred (the frame is not known before the window manager decorates it).
   if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
   return QDialog::exec();
 }
 

@@ -1,0 +1,334 @@
+// The modal screen: its frame, its size, key preview, closing rules, background, and the error
+// boundary of its handlers.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <stdexcept>
+
+#include "kernel/error.h"
+#include "platform/error_boundary.h"
+#include "platform/screen_base.h"
+#include "platform/spin_edit.h"
+#include "support/scoped_services.h"
+#include "support/widget_helpers.h"
+
+using namespace noyalis;
+using platform::ScreenBase;
+
+namespace {
+
+// A screen that records the keys it previews and consumes those it is told to.
+class KeyScreen : public ScreenBase {
+ public:
+  explicit KeyScreen(QColor background = platform::kSilver) : ScreenBase(nullptr, "TformKeys", background) {
+    box = new platform::SpinEdit(this, "SpinEdit1", 2, 100000, 1, 1234);
+    box->setGeometry(10, 10, 100, 24);
+    button = new QPushButton("Départ", this);
+    button->setObjectName("BitBtn1");
+    button->setGeometry(10, 50, 80, 30);
+  }
+
+  QList<int> keys;
+  QList<int> consume{Qt::Key_Escape};
+  std::function<void(int)> onKey;
+  platform::SpinEdit* box;
+  QPushButton* button;
+
+ protected:
+  bool FormKeyDown(int key, Qt::KeyboardModifiers) override {
+    keys << key;
+    if (onKey) onKey(key);
+    return consume.contains(key);
+  }
+};
+
+// A screen whose key handler is the base one.
+class PlainScreen : public ScreenBase {
+ public:
+  PlainScreen() : ScreenBase(nullptr, "TformPlain") {}
+};
+
+QString InnerText(platform::SpinEdit* box) {
+  return box->findChild<QLineEdit*>()->text();
+}
+
+}  // namespace
+
+class ScreenBaseTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void isAFixedModalScreenWithoutFrameButtons();
+  void execCentresTheScreenAndReturnsWhenClosed();
+  void escapeAndTheWindowManagerNeverClose();
+  void keysTypedIntoControlsArePreviewedOnce();
+  void deleteReachesTheSpinBoxUnlessConsumed_data();
+  void deleteReachesTheSpinBoxUnlessConsumed();
+  void keysOfOtherWindowsAreNotPreviewed();
+  void closeDuringARunWaitsForTheRunToEnd();
+  void backgroundColourAndPicture();
+
+  void errorBoundaryShowsTheErrorAndTheScreenStaysOpen_data();
+  void errorBoundaryShowsTheErrorAndTheScreenStaysOpen();
+  void errorInAKeyHandlerIsShownAndTheKeyConsumed();
+  void showCurrentErrorOutsideAHandler();
+};
+
+void ScreenBaseTest::isAFixedModalScreenWithoutFrameButtons() {
+  KeyScreen screen;
+  QCOMPARE(screen.objectName(), QString("TformKeys"));
+  QCOMPARE(screen.size(), QSize(800, 600));
+  QCOMPARE(screen.minimumSize(), QSize(800, 600));
+  QCOMPARE(screen.maximumSize(), QSize(800, 600));
+  QVERIFY(screen.isModal());
+  const Qt::WindowFlags flags = screen.windowFlags();
+  QVERIFY(flags.testFlag(Qt::Dialog));
+  QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+  QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+  for (Qt::WindowType button :
+       {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+        Qt::WindowContextHelpButtonHint, Qt::WindowSystemMenuHint})
+    QVERIFY2(!flags.testFlag(button), qPrintable(QString::number(button, 16)));
+  QVERIFY(screen.autoFillBackground());
+  QCOMPARE(screen.palette().color(QPalette::Window), platform::kSilver);
+  QCOMPARE(screen.normalBackground(), platform::kSilver);
+
+  KeyScreen dice(platform::kLightGreen);
+  QCOMPARE(dice.palette().color(QPalette::Window), QColor(203, 255, 204));
+}
+
+void ScreenBaseTest::execCentresTheScreenAndReturnsWhenClosed() {
+  KeyScreen screen;
+  QRect shownAt;
+  QTimer::singleShot(0, &screen, [&] {
+    shownAt = screen.geometry();
+    screen.closeScreen();
+  });
+  QCOMPARE(screen.exec(), int(QDialog::Accepted));
+  QVERIFY(!screen.isVisible());
+  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+  QCOMPARE(shownAt.size(), QSize(800, 600));
+  QVERIFY2((shownAt.center() - available.center()).manhattanLength() <= 2,
+           qPrintable(QString("screen centred at %1,%2, available area centred at %3,%4")
+                          .arg(shownAt.center().x())
+                          .arg(shownAt.center().y())
+                          .arg(available.center().x())
+                          .arg(available.center().y())));
+}
+
+void ScreenBaseTest::escapeAndTheWindowManagerNeverClose() {
+  KeyScreen screen;
+  screen.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QTest::keyClick(&screen, Qt::Key_Escape);
+  QVERIFY(screen.isVisible());
+  QCOMPARE(screen.keys, QList<int>{Qt::Key_Escape});
+
+  // Even a screen that lets Escape through to the dialog stays open.
+  screen.consume.clear();
+  QTest::keyClick(screen.button, Qt::Key_Escape);
+  QVERIFY(screen.isVisible());
+  QCOMPARE(screen.keys.size(), 2);
+
+  QVERIFY(!screen.close());
+  QVERIFY(screen.isVisible());
+
+  PlainScreen plain;
+  plain.show();
+  QTest::keyClick(&plain, Qt::Key_Escape);
+  QVERIFY(plain.isVisible());
+}
+
+void ScreenBaseTest::keysTypedIntoControlsArePreviewedOnce() {
+  KeyScreen screen;
+  screen.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  // A button ignores P, so the press climbs to the screen: still one preview.
+  QTest::keyClick(screen.button, Qt::Key_P);
+  QCOMPARE(screen.keys, QList<int>{Qt::Key_P});
+  QTest::keyClick(screen.button, Qt::Key_P);
+  QCOMPARE(screen.keys, QList<int>({Qt::Key_P, Qt::Key_P}));
+
+  screen.keys.clear();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "25");
+  QCOMPARE(screen.keys, QList<int>({Qt::Key_Backspace, Qt::Key_2, Qt::Key_5}));
+  QCOMPARE(InnerText(screen.box), QString("25"));
+
+  // A consumed key does not reach the control.
+  screen.consume = {Qt::Key_7};
+  QTest::keyClick(screen.box, Qt::Key_7);
+  QCOMPARE(InnerText(screen.box), QString("25"));
+  QTest::keyClick(screen.box, Qt::Key_Pause);
+  QCOMPARE(screen.keys.last(), int(Qt::Key_Pause));
+}
+
+void ScreenBaseTest::deleteReachesTheSpinBoxUnlessConsumed_data() {
+  QTest::addColumn<bool>("consumed");
+  QTest::addColumn<QString>("textAfter");
+  QTest::newRow("screen lets Delete through") << false << "234";
+  QTest::newRow("screen consumes Delete") << true << "1234";
+}
+
+void ScreenBaseTest::deleteReachesTheSpinBoxUnlessConsumed() {
+  QFETCH(bool, consumed);
+  QFETCH(QString, textAfter);
+  KeyScreen screen;
+  screen.consume = consumed ? QList<int>{Qt::Key_Delete} : QList<int>{};
+  screen.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  screen.box->setFocus();
+  screen.box->findChild<QLineEdit*>()->setCursorPosition(0);
+  QTest::keyClick(screen.box, Qt::Key_Delete);
+  QCOMPARE(screen.keys, QList<int>{Qt::Key_Delete});
+  QCOMPARE(InnerText(screen.box), textAfter);
+}
+
+void ScreenBaseTest::keysOfOtherWindowsAreNotPreviewed() {
+  KeyScreen screen;
+  QWidget other;
+  auto* edit = new QLineEdit(&other);
+  screen.show();
+  other.show();
+  QTest::keyClick(edit, Qt::Key_A);
+  QCOMPARE(edit->text(), QString("a"));
+  QVERIFY(screen.keys.isEmpty());
+
+  screen.hide();  // a hidden screen previews nothing
+  QTest::keyClick(screen.box, Qt::Key_Escape);
+  QVERIFY(screen.keys.isEmpty());
+}
+
+void ScreenBaseTest::closeDuringARunWaitsForTheRunToEnd() {
+  KeyScreen screen;
+  QSignalSpy closeRequested(&screen, &ScreenBase::closeRequestedDuringRun);
+  QSignalSpy finished(&screen, &QDialog::finished);
+  screen.show();
+  screen.setRunning(true);
+  QVERIFY(screen.isRunning());
+  screen.closeScreen();
+  QCOMPARE(closeRequested.count(), 1);
+  QVERIFY(screen.isVisible());
+  QCOMPARE(finished.count(), 0);
+
+  screen.setRunning(false);
+  QVERIFY(!screen.isVisible());
+  QCOMPARE(finished.count(), 1);
+  QCOMPARE(screen.result(), int(QDialog::Accepted));
+
+  // A run that ends without a close request leaves the screen open.
+  screen.show();
+  screen.setRunning(true);
+  screen.setRunning(false);
+  QVERIFY(screen.isVisible());
+  screen.closeScreen();
+  QVERIFY(!screen.isVisible());
+  QCOMPARE(closeRequested.count(), 1);
+}
+
+void ScreenBaseTest::backgroundColourAndPicture() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("background.svg");
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(
+      R"(<svg xmlns="http://www.w3.org/2000/svg" width="8" height="6"><rect width="8" height="6" fill="navy"/></svg>)");
+  file.close();
+
+  KeyScreen screen;
+  QLabel* picture = screen.setBackgroundPicture(path);
+  QCOMPARE(picture->geometry(), QRect(0, 0, 800, 600));
+  QCOMPARE(picture->parentWidget(), &screen);
+  // Below every control: the first widget child in stacking order.
+  QWidget* lowest = nullptr;
+  for (QObject* child : screen.children())
+    if (child->isWidgetType()) {
+      lowest = static_cast<QWidget*>(child);
+      break;
+    }
+  QCOMPARE(lowest, picture);
+  QVERIFY(picture->testAttribute(Qt::WA_TransparentForMouseEvents));
+  QCOMPARE(screen.setBackgroundPicture(path), picture);  // replaced, not stacked
+  QCOMPARE(screen.findChildren<QLabel*>().size(), 1);
+
+  screen.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  const QImage shown = screen.grab().toImage();
+  QCOMPARE(QColor(shown.pixel(700, 500)), QColor(0, 0, 128));  // the picture covers the screen
+
+  screen.setBackgroundColor(Qt::white);
+  QCOMPARE(screen.palette().color(QPalette::Window), QColor(Qt::white));
+  QCOMPARE(screen.normalBackground(), platform::kSilver);
+  delete picture;
+  QCOMPARE(QColor(screen.grab().toImage().pixel(700, 500)), QColor(Qt::white));
+}
+
+void ScreenBaseTest::errorBoundaryShowsTheErrorAndTheScreenStaysOpen_data() {
+  QTest::addColumn<int>("kind");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("range error") << 0 << "Range check error";
+  QTest::newRow("floating-point error") << 1 << "Invalid floating point operation";
+  QTest::newRow("standard exception") << 2 << "vector::_M_range_check";
+  QTest::newRow("anything else") << 3 << "Unknown error";
+}
+
+void ScreenBaseTest::errorBoundaryShowsTheErrorAndTheScreenStaysOpen() {
+  QFETCH(int, kind);
+  QFETCH(QString, text);
+  test::ScopedServices services;
+  KeyScreen screen;
+  bool openWhileShown = false;
+  services.messages.onShow([&](const test::RecordingMessages::Message& m) {
+    openWhileShown = screen.isVisible() && m.parent == &screen;
+  });
+  bool succeeded = true;
+  QObject::connect(screen.button, &QPushButton::clicked, &screen, [&] {
+    succeeded = platform::Guarded(&screen, [&] {
+      switch (kind) {
+        case 0:
+          throw kernel::RangeError("Range check error");
+        case 1:
+          throw kernel::FloatError("Invalid floating point operation");
+        case 2:
+          throw std::out_of_range("vector::_M_range_check");
+        default:
+          throw 42;
+      }
+    });
+  });
+  screen.show();
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QVERIFY(!succeeded);
+  QCOMPARE(services.messages.errors(), QStringList{text});
+  QVERIFY(services.messages.informations().isEmpty());
+  QVERIFY(openWhileShown);
+  QVERIFY(screen.isVisible());
+
+  QVERIFY(platform::Guarded(&screen, [] {}));
+  QCOMPARE(services.messages.all().size(), std::size_t{1});
+}
+
+void ScreenBaseTest::errorInAKeyHandlerIsShownAndTheKeyConsumed() {
+  test::ScopedServices services;
+  KeyScreen screen;
+  screen.onKey = [](int key) {
+    if (key == Qt::Key_3) throw kernel::RangeError("Integer overflow");
+  };
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "13");
+  QCOMPARE(services.messages.errors(), QStringList{"Integer overflow"});
+  QCOMPARE(InnerText(screen.box), QString("1"));
+  QVERIFY(screen.isVisible());
+}
+
+void ScreenBaseTest::showCurrentErrorOutsideAHandler() {
+  test::ScopedServices services;
+  platform::ShowCurrentError(nullptr);
+  QCOMPARE(services.messages.errors(), QStringList{"Unknown error"});
+}
+
+QTEST_MAIN(ScreenBaseTest)
+#include "screen_base_test.moc"

@@ -82,6 +82,8 @@ bool ScreenBase::FormKeyDown(int key, Qt::KeyboardModifiers) {
 void ScreenBase::reject() {}
 
 bool ScreenBase::eventFilter(QObject* watched, QEvent* event) {
+  // A release ends a press: the next press is new even if Qt builds it at the same address.
+  if (event->type() == QEvent::KeyRelease) previewedEvent_ = nullptr;
   if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || !isVisible()) return false;
   auto* receiver = static_cast<QWidget*>(watched);
   if (receiver->window() != this) return false;

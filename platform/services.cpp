@@ -3,6 +3,7 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMediaDevices>
@@ -12,6 +13,7 @@
 #include <QPrinterInfo>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -90,15 +92,23 @@ class SinkAudio final : public AudioService {
     QBuffer source(&samples);
     source.open(QIODevice::ReadOnly);
     QAudioSink sink(device, format);
+    const int durationMs = static_cast<int>(samples.size() * 1000 / kernel::kSampleRate);
+    QElapsedTimer sinceStart;
     QEventLoop loop;
-    QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&loop](QAudio::State state) {
-      if (state == QAudio::IdleState || state == QAudio::StoppedState) loop.quit();
+    QTimer drained;  // the sink's own buffer still plays after the last sample was handed over
+    drained.setSingleShot(true);
+    QObject::connect(&drained, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State state) {
+      if (state == QAudio::StoppedState) loop.quit();
+      if (state != QAudio::IdleState) return;
+      const qint64 bufferMs = qint64{sink.bufferSize()} * 1000 / kernel::kSampleRate;
+      drained.start(static_cast<int>(std::max<qint64>(0, durationMs + bufferMs - sinceStart.elapsed())));
     });
     // A sink that never reports the end must not hold the interface thread for ever.
-    const int durationMs = static_cast<int>(samples.size() * 1000 / kernel::kSampleRate);
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    sinceStart.start();
     sink.start(&source);
     if (sink.error() != QAudio::NoError) return;
     if (sink.state() == QAudio::ActiveState) {

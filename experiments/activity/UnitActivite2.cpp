@@ -25,7 +25,7 @@ using platform::FixedText;
 
 namespace {
 
-constexpr QColor kLabelColour = Qt::yellow;
+constexpr QColor kLabelColour{255, 255, 0};
 constexpr QColor kPaleStrip{255, 255, 204};
 // Points are filled with the colour value 1 (almost black); outlines keep the series' colours.
 constexpr QColor kPointFill{1, 0, 0};

@@ -67,6 +67,9 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
   Image13 = new Picture(this, "Image13", ":/pictures/quit.svg", {6, 460, 105, 105}, "Quitter");
   connect(Image13, &Picture::clicked, this, &TForm3::FinClick);
   Button5 = platform::MakeButton(this, "Button5", "Quitter", 642, 478, 91, 40, "Pour quitter le programme...");
+  QFont buttonFont = Button5->font();
+  buttonFont.setPixelSize(16);  // the menu's 32 px digits would not fit the button
+  Button5->setFont(buttonFont);
   connect(Button5, &QPushButton::clicked, this, &TForm3::FinClick);
 
   StaticText2 = new QLabel("FR", this);

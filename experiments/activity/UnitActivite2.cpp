@@ -66,6 +66,7 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
 
   RadioGroup2 = new platform::RadioGroup(this, "RadioGroup2", "Tracé ", {"Temps réel", "Simulation"}, 1, 1);
   RadioGroup2->setGeometry(8, 61, 123, 72);
+  RadioGroup2->setStyleSheet("QGroupBox, QRadioButton { color: yellow; }");
   Label1 = YellowLabel(this, "Label1", "Duree Comptage ms", 392, 95);
   SpinEdit2 = new platform::SpinEdit(this, "SpinEdit2", kMinCountingTimeMs, kMaxCountingTimeMs, kCountingTimeStepMs,
                                      kDefaultCountingTimeMs);

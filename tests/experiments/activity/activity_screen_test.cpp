@@ -1,0 +1,499 @@
+// The activity screen driven as a user would, offscreen: runs, limits, keys, real time, results
+// file, printing and languages.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <vector>
+
+#include "experiments/activity/UnitActivite2.h"
+#include "experiments/activity/activity_limits.h"
+#include "experiments/activity/activity_run_data.h"
+#include "kernel/dist_poisson.h"
+#include "kernel/error.h"
+#include "kernel/uniform_random.h"
+#include "platform/chart.h"
+#include "platform/language.h"
+#include "platform/radio_group.h"
+#include "platform/spin_edit.h"
+#include "support/scoped_services.h"
+#include "support/widget_helpers.h"
+
+using namespace noyalis;
+
+namespace {
+
+// A clock that lets a test act at every pacing sleep of a real-time run.
+class SteppingClock final : public platform::ClockService {
+ public:
+  std::int64_t nowMs() override { return now_; }
+  void sleepMs(int ms) override {
+    now_ += ms;
+    slept += ms;
+    if (onSleep) onSleep(ms);
+  }
+  std::int64_t slept = 0;
+  std::function<void(int)> onSleep;
+
+ private:
+  std::int64_t now_ = 0;
+};
+
+// An audio device that fails while playing.
+class FailingAudio final : public platform::AudioService {
+ public:
+  void playSync(const std::vector<std::uint8_t>&) override { throw kernel::RangeError("sound device lost"); }
+};
+
+// The first generator state from which n counts of mean m all satisfy accept.
+std::uint32_t SeedGiving(long double m, std::int32_t n, const std::function<bool(std::int32_t)>& accept) {
+  static std::vector<std::int32_t> values(kernel::kMaxMeasurements + 1), hist(kernel::kMaxMeasurements + 1);
+  for (std::uint32_t seed = 1;; ++seed) {
+    kernel::UniformRandom::setState(seed);
+    kernel::DistPoisson(m, n, values, hist);
+    bool all = true;
+    for (std::int32_t k = 1; k <= n; ++k) all = all && accept(values[k]);
+    if (all) return seed;
+  }
+}
+
+QString Text(QWidget* screen, const char* name) {
+  auto* edit = screen->findChild<QLineEdit*>(name);
+  if (edit) return edit->text();
+  auto* label = screen->findChild<QLabel*>(name);
+  return label ? label->text() : QString("<no %1>").arg(name);
+}
+
+int Points(QWidget* screen, const char* series) {
+  return platform::Chart::pointCount(screen->findChild<platform::Chart*>("Chart1")->series(series));
+}
+
+}  // namespace
+
+class ActivityScreenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void init();
+
+  // Must stay first: no run has been made in this process yet.
+  void saveBeforeAnyRunWritesTheHeaderOnly();
+
+  void defaultRunShowsTheFirstCountsOfAFreshGenerator();
+  void runResultsAndChart();
+  void aMeanOfZeroShowsOnlyTheMean();
+  void equalCountsShowTheDeviationFloor();
+  void tooLongARunIsShortened();
+  void realTimeRevealsOneCountPerCountingTime();
+  void realTimeLimits();
+  void escapeDuringARunStopsWithoutResults();
+  void pauseHoldsTheRunWhileItsMessageIsOpen();
+  void pauseAfterARunKeepsTheResults();
+  void deleteInASpinBoxStopsAndStillEdits();
+  void returnDuringARunClosesOnceItStops();
+  void anErrorInARunLeavesTheScreenIdle();
+  void histogramButtonTogglesTheChart();
+  void saveWritesTheLastRunWithTheBoxValue();
+  void pagePrintsTheScreen();
+  void opensInFrenchAndGerman();
+
+ private:
+  QTemporaryDir dir_;
+};
+
+void ActivityScreenTest::initTestCase() {
+  QLocale::setDefault(QLocale::c());
+  QVERIFY(dir_.isValid());
+  QVERIFY(QDir::setCurrent(dir_.path()));
+}
+
+void ActivityScreenTest::init() { platform::SetLanguageCode("FR"); }
+
+void ActivityScreenTest::saveBeforeAnyRunWritesTheHeaderOnly() {
+  test::ScopedServices services;
+  Tform11 screen;
+  CLICK_BUTTON(&screen, "BitBtn7");
+  QVERIFY(services.messages.errors().isEmpty());
+  const QStringList files = QDir().entryList({"*_intervalles.txt"});
+  QCOMPARE(files.size(), 1);
+  QFile file(files.front());
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), QByteArray("nb de mesures  ; 100 ; 0\r\n"
+                                      "moyenne calcul\xE9" "e :  0.00000000000000E+0000\r\n"
+                                      "kk ; ni[kk] ; histo_desinteg =nbdes0[kk]\r\n"));
+  QVERIFY(file.remove());
+}
+
+void ActivityScreenTest::defaultRunShowsTheFirstCountsOfAFreshGenerator() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "10");
+  kernel::UniformRandom::setState(0);
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(Text(&screen, "Label6"), QString("Durée totale > 500ms"));
+  // Ten measurements: the last-ten row shows them all, oldest first.
+  const QStringList first{"3", "25", "24", "31", "23", "27", "28", "26"};
+  for (int j = 0; j < first.size(); ++j) QCOMPARE(Text(&screen, qPrintable(QString("Edit%1").arg(8 + j))), first[j]);
+
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "100");
+  kernel::UniformRandom::setState(0);
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(Text(&screen, "Label6"), QString("Durée totale > 5.00s"));
+  QCOMPARE(activity::LastActivityRun().CountValues[1], 3);
+  QCOMPARE(activity::LastActivityRun().measurements, 100);
+}
+
+void ActivityScreenTest::runResultsAndChart() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  kernel::UniformRandom::setState(0);
+  CLICK_BUTTON(&screen, "BitBtn1");
+  const activity::ActivityRunData& run = activity::LastActivityRun();
+
+  QCOMPARE(Text(&screen, "Edit2M"), QString::number(static_cast<double>(run.mean), 'f', 2));
+  QVERIFY(Text(&screen, "Edit3E").contains(QRegularExpression("^\\d+\\.\\d{3}$")));
+  QCOMPARE(Text(&screen, "Edit4th"), QString::number(std::sqrt(static_cast<double>(run.mean)), 'f', 3));
+  long total = 0;
+  for (int k = 1; k <= 100; ++k) total += run.CountValues[k];
+  QCOMPARE(Text(&screen, "Edit4T"), QString::number(total));
+
+  // The end-of-run tone: 440 Hz for 100 ms, a 1148-byte image.
+  QCOMPARE(services.audio.played.size(), std::size_t{1});
+  QCOMPARE(services.audio.played.front().size(), std::size_t{1148});
+
+  // Bars from the smallest count to the largest; reference points from one below.
+  int first = 0;
+  while (run.CountHistogram[first] == 0) ++first;
+  QCOMPARE(Points(&screen, "Series1"), run.hi - first + 1);
+  QCOMPARE(Points(&screen, "Series2"), run.hi - run.lo + 1);
+  QCOMPARE(Points(&screen, "Series3"), run.hi - run.lo + 1);
+  QCOMPARE(run.lo, first - 1);
+
+  // The table starts at the smallest count, read row by row.
+  QCOMPARE(Text(&screen, "Edit18"), QString("%1 : %2").arg(first).arg(run.CountHistogram[first]));
+  QCOMPARE(Text(&screen, "Edit49"), QString("%1 : %2").arg(first + 31).arg(run.CountHistogram[first + 31]));
+  // The last ten counts.
+  QCOMPARE(Text(&screen, "Edit17"), QString::number(run.CountValues[100]));
+  QCOMPARE(Text(&screen, "Edit8"), QString::number(run.CountValues[91]));
+
+  REQUIRE_CHILD(question, QLineEdit, &screen, "Edit6");
+  QVERIFY(question->isVisible());
+  QCOMPARE(question->text(), QString("Gauss ou Poisson ?"));
+  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"}) QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
+  QVERIFY(!screen.findChild<QWidget*>("Label5")->isVisible());
+  QVERIFY(services.messages.all().empty());
+}
+
+void ActivityScreenTest::aMeanOfZeroShowsOnlyTheMean() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  // Fill the last-ten row first: a two-measurement run must leave it alone.
+  CLICK_BUTTON(&screen, "BitBtn1");
+  const QString lastBefore = Text(&screen, "Edit17");
+  services.audio.played.clear();
+
+  REQUIRE_CHILD(distance, platform::RadioGroup, &screen, "RadioGroup1");
+  distance->setItemIndex(4);  // 12 cm
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "2");
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "25");
+  kernel::UniformRandom::setState(SeedGiving(activity::MeanCount(4, 25), 2, [](std::int32_t c) { return c == 0; }));
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(Text(&screen, "Edit2M"), QString("0.00"));
+  QCOMPARE(Text(&screen, "Edit3E"), QString());
+  QCOMPARE(Text(&screen, "Edit4T"), QString());
+  QCOMPARE(Points(&screen, "Series1"), 0);
+  QCOMPARE(Points(&screen, "Series2"), 0);
+  QVERIFY(services.audio.played.empty());
+  QCOMPARE(Text(&screen, "Edit17"), lastBefore);
+}
+
+void ActivityScreenTest::equalCountsShowTheDeviationFloor() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  screen.findChild<platform::RadioGroup*>("RadioGroup1")->setItemIndex(4);
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "3");
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "25");
+  kernel::UniformRandom::setState(SeedGiving(activity::MeanCount(4, 25), 3, [](std::int32_t c) { return c == 1; }));
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(Text(&screen, "Edit2M"), QString("1.00"));
+  QCOMPARE(Text(&screen, "Edit3E"), QString("0.000"));
+  QCOMPARE(Text(&screen, "Edit18"), QString("1 : 3"));
+  QCOMPARE(Text(&screen, "Edit19"), QString("2 : 0"));
+  // The Gauss point at the mean uses the floor 0.00001 instead of a zero deviation.
+  auto* gauss = static_cast<QCPGraph*>(screen.findChild<platform::Chart*>("Chart1")->series("Series3"));
+  QCOMPARE(gauss->dataCount(), 2);
+  QVERIFY(qAbs(gauss->data()->at(1)->value - 3 / (std::sqrt(6.28318) * 0.00001)) < 1);
+}
+
+void ActivityScreenTest::tooLongARunIsShortened() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000000");
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "100000");
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(screen.findChild<platform::SpinEdit*>("SpinEdit1")->value(), 10000);
+  QCOMPARE(Text(&screen, "Label6"), QString("Durée totale > 277.78h"));
+  // Mean 54 400 at 3 cm over 100 s: the Poisson law keeps its deviation √m ≈ 233.
+  const double mean = Text(&screen, "Edit2M").toDouble();
+  QVERIFY2(qAbs(mean - 54400) < 5 * 233.0 / 100, qPrintable(Text(&screen, "Edit2M")));
+  QVERIFY(qAbs(Text(&screen, "Edit3E").toDouble() - 233.2) < 10);
+}
+
+void ActivityScreenTest::realTimeRevealsOneCountPerCountingTime() {
+  test::ScopedServices services;
+  SteppingClock clock;
+  platform::SetClockService(&clock);
+  Tform11 screen;
+  screen.show();
+  screen.findChild<platform::RadioGroup*>("RadioGroup2")->setItemIndex(0);
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "5");
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "50");
+
+  // At each pacing sleep: the measurement number is shown, and the running mean covers the
+  // measurements before it.
+  const activity::ActivityRunData& run = activity::LastActivityRun();
+  QStringList seen;
+  clock.onSleep = [&](int) {
+    const int k = Text(&screen, "Edit5").toInt();
+    seen << QString("%1/%2/%3").arg(k).arg(Text(&screen, "Edit52"), Text(&screen, "Edit2M"));
+  };
+  kernel::UniformRandom::setState(7);
+  CLICK_BUTTON(&screen, "BitBtn1");
+  platform::SetClockService(&services.clock);
+
+  QCOMPARE(clock.slept, 5 * (50 - 17));
+  QVERIFY(seen.front().startsWith("1/4/"));
+  QVERIFY(seen.back().startsWith("5/0/"));
+  const double meanOfFour = (run.CountValues[1] + run.CountValues[2] + run.CountValues[3] + run.CountValues[4]) / 4.0;
+  QVERIFY2(seen.back().endsWith(QString::number(meanOfFour, 'f', 3)), qPrintable(seen.back()));
+  QCOMPARE(Text(&screen, "Edit1C"), QString::number(run.CountValues[5]));
+  // The end of run as in simulation: mean with two decimals, tone, reference points.
+  QCOMPARE(Text(&screen, "Edit2M"), QString::number(static_cast<double>(run.mean), 'f', 2));
+  QCOMPARE(services.audio.played.size(), std::size_t{1});
+  QVERIFY(Points(&screen, "Series2") > 0);
+  QVERIFY(screen.findChild<QWidget*>("Edit5")->isVisible());
+}
+
+void ActivityScreenTest::realTimeLimits() {
+  test::ScopedServices services;
+  SteppingClock clock;
+  platform::SetClockService(&clock);
+  Tform11 screen;
+  screen.show();
+  screen.findChild<platform::RadioGroup*>("RadioGroup2")->setItemIndex(0);
+  // Stop after the first measurement: the limits and the label are set by then.
+  clock.onSleep = [&](int) { QTest::keyClick(&screen, Qt::Key_Escape); };
+
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1500");
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(screen.findChild<platform::SpinEdit*>("SpinEdit1")->value(), 1000);
+  QCOMPARE(Text(&screen, "Label6"), QString("Durée totale > 50.00s"));
+
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "500");
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(screen.findChild<platform::SpinEdit*>("SpinEdit2")->value(), 120);
+  QCOMPARE(Text(&screen, "Label6"), QString("Durée totale > 2.00min"));
+  platform::SetClockService(&services.clock);
+}
+
+void ActivityScreenTest::escapeDuringARunStopsWithoutResults() {
+  test::ScopedServices services;
+  platform::SetClockService(nullptr);  // the real clock, so that the run pumps while it draws
+  Tform11 screen;
+  screen.show();
+  kernel::UniformRandom::setState(0);
+  CLICK_BUTTON(&screen, "BitBtn1");  // results of a first run, to see them cleared
+  QVERIFY(!Text(&screen, "Edit2M").isEmpty());
+
+  // A long run (about 5 × 10^8 draws): Escape arrives while the counts are drawn.
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000000");
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "1000");
+  bool runningAtKey = false;
+  QTimer::singleShot(50, &screen, [&] {
+    runningAtKey = screen.isRunning();
+    QTest::keyClick(&screen, Qt::Key_Escape);
+  });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QVERIFY(runningAtKey);
+  QVERIFY2(elapsed.elapsed() < 500, "the run stops soon after the key, not at its end");
+  QCOMPARE(services.messages.informations(), QStringList{"Arret utilisateur"});
+  QVERIFY(services.audio.played.size() == 1);  // only the first run's tone
+  for (const char* edit : {"Edit2M", "Edit3E", "Edit4T", "Edit4th"}) QCOMPARE(Text(&screen, edit), QString());
+  QCOMPARE(Points(&screen, "Series1"), 0);
+  QCOMPARE(Points(&screen, "Series2"), 0);
+  QVERIFY(!screen.findChild<QWidget*>("Edit6")->isVisible());
+  QVERIFY(!screen.findChild<QWidget*>("Label5")->isVisible());
+  QVERIFY(screen.findChild<QWidget*>("BitBtn1")->isVisible());
+  QVERIFY(!screen.isRunning());
+}
+
+void ActivityScreenTest::pauseHoldsTheRunWhileItsMessageIsOpen() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  bool runningWhileOpen = false;
+  services.messages.onShow([&](const test::RecordingMessages::Message&) { runningWhileOpen = screen.isRunning(); });
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "100000");
+  QTimer::singleShot(0, &screen, [&] { QTest::keyClick(&screen, Qt::Key_Pause); });
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(services.messages.informations(), QStringList{"Pause utilisateur"});
+  QVERIFY(runningWhileOpen);
+  QVERIFY(!Text(&screen, "Edit2M").isEmpty());  // the run went on to its end
+}
+
+void ActivityScreenTest::pauseAfterARunKeepsTheResults() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  CLICK_BUTTON(&screen, "BitBtn1");
+  const QString mean = Text(&screen, "Edit2M");
+  const int bars = Points(&screen, "Series1");
+  QTest::keyClick(&screen, Qt::Key_Pause);
+  QCOMPARE(services.messages.informations(), QStringList{"Pause utilisateur"});
+  QCOMPARE(Text(&screen, "Edit2M"), mean);
+  QCOMPARE(Points(&screen, "Series1"), bars);
+}
+
+void ActivityScreenTest::deleteInASpinBoxStopsAndStillEdits() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1234");
+  REQUIRE_CHILD(box, platform::SpinEdit, &screen, "SpinEdit1");
+  auto* line = box->findChild<QLineEdit*>();
+  line->setCursorPosition(0);
+  QTest::keyClick(line, Qt::Key_Delete);
+  QCOMPARE(line->text(), QString("234"));
+  QCOMPARE(services.messages.informations(), QStringList{"Arret utilisateur"});
+}
+
+void ActivityScreenTest::returnDuringARunClosesOnceItStops() {
+  test::ScopedServices services;
+  platform::SetClockService(nullptr);  // the real clock, so that the run pumps while it draws
+  Tform11 screen;
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000000");
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "1000");
+  bool openAtClick = false;
+  QTimer::singleShot(50, &screen, [&] {
+    QTest::mouseClick(screen.findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
+    openAtClick = screen.isVisible();
+  });
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QVERIFY(openAtClick);  // still open while the run was stopping
+  QVERIFY(!screen.isVisible());
+  QVERIFY(services.messages.all().empty());
+}
+
+void ActivityScreenTest::anErrorInARunLeavesTheScreenIdle() {
+  test::ScopedServices services;
+  FailingAudio audio;
+  platform::SetAudioService(&audio);
+  Tform11 screen;
+  screen.show();
+  CLICK_BUTTON(&screen, "BitBtn1");
+  platform::SetAudioService(&services.audio);
+  QCOMPARE(services.messages.errors(), QStringList{"sound device lost"});
+  QVERIFY(!screen.isRunning());
+  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"}) QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
+  QVERIFY(!screen.findChild<QWidget*>("Label5")->isVisible());
+  CLICK_BUTTON(&screen, "BitBtn1");  // and a new run works
+  QVERIFY(!Text(&screen, "Edit4T").isEmpty());
+}
+
+void ActivityScreenTest::histogramButtonTogglesTheChart() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  REQUIRE_CHILD(chart, platform::Chart, &screen, "Chart1");
+  QVERIFY(chart->isVisible());
+  CLICK_BUTTON(&screen, "Button2");
+  QVERIFY(!chart->isVisible());
+  QVERIFY(screen.findChild<QWidget*>("Edit18")->isVisible());
+  CLICK_BUTTON(&screen, "Button2");
+  QVERIFY(chart->isVisible());
+}
+
+void ActivityScreenTest::saveWritesTheLastRunWithTheBoxValue() {
+  test::ScopedServices services;
+  for (const QString& old : QDir().entryList({"*_intervalles.txt"})) QFile::remove(old);
+  {
+    Tform11 screen;
+    screen.show();
+    TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "2");
+    CLICK_BUTTON(&screen, "BitBtn1");
+  }
+  // A new visit saves the run of the earlier one, beside its own box value.
+  Tform11 screen;
+  screen.show();
+  CLICK_BUTTON(&screen, "BitBtn7");
+  const QStringList files = QDir().entryList({"*_intervalles.txt"});
+  QCOMPARE(files.size(), 1);
+  QVERIFY(QRegularExpression("^\\d\\d_\\d\\d_\\d\\d_\\d\\d_\\d\\d_intervalles\\.txt$").match(files.front()).hasMatch());
+  QFile file(files.front());
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = file.readAll().split('\n');
+  const activity::ActivityRunData& run = activity::LastActivityRun();
+  QCOMPARE(lines[0], QByteArray("nb de mesures  ; 100 ; 2\r"));
+  QCOMPARE(lines[4], QByteArray("1 ; ") + QByteArray::number(run.CountValues[1]) + " ; " +
+                         QByteArray::number(run.CountHistogram[1]) + "\r");
+  QCOMPARE(lines.size(), 3 + std::max(2, run.hi) + 1 + 1);  // the last line ends with CR LF
+}
+
+void ActivityScreenTest::pagePrintsTheScreen() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  const QString pdf = dir_.filePath("page.pdf");
+  services.printing.setDialogOutput(pdf);
+  CLICK_BUTTON(&screen, "BitBtn11");
+  QCOMPARE(services.printing.dialogsShown(), 1);
+  QFile file(pdf);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QVERIFY(file.read(5) == "%PDF-");
+  QCOMPARE(screen.palette().color(QPalette::Window), platform::kSilver);
+}
+
+void ActivityScreenTest::opensInFrenchAndGerman() {
+  test::ScopedServices services;
+  {
+    Tform11 screen;
+    QCOMPARE(screen.windowTitle(), QString("Activité"));
+    QCOMPARE(Text(&screen, "Moyenne_"), QString("Moyenne"));
+    QCOMPARE(Text(&screen, "Reste_"), QString("Reste"));
+    QCOMPARE(screen.findChild<platform::RadioGroup*>("RadioGroup2")->items(),
+             (QStringList{"Temps réel", "Simulation"}));
+    QCOMPARE(screen.findChild<platform::Chart*>("Chart1")->titleLine(1), QString(" de temps de comptage"));
+  }
+  platform::SetLanguageCode("DE");
+  Tform11 screen;
+  QCOMPARE(screen.windowTitle(), QString("Aktivität"));
+  QCOMPARE(Text(&screen, "Moyenne_"), QString("Mittelwert"));
+  QCOMPARE(Text(&screen, "Edit6"), QString("Gauss oder Poisson ?"));
+  QCOMPARE(screen.findChild<QPushButton*>("Button2")->text(), QString("STOP"));
+  QCOMPARE(screen.findChild<platform::RadioGroup*>("RadioGroup2")->items(), (QStringList{"ja", "nein"}));
+  // The start button's hint stays French.
+  QCOMPARE(screen.findChild<QWidget*>("BitBtn1")->toolTip(),
+           QString("Départ de la mesure,ESC ou Fin =Arret, Pause=pause"));
+  QCOMPARE(screen.findChild<QWidget*>("BitBtn7")->toolTip(), QString("Ouverture d'un fichier"));
+}
+
+QTEST_MAIN(ActivityScreenTest)
+#include "activity_screen_test.moc"

@@ -56,17 +56,20 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
   for (const menu::MenuEntry& e : menu::kEntries) {
     auto* picture = new Picture(this, e.picture, e.resource, e.geometry, QString::fromUtf8(e.formHint));
     if (e.number == 8) picture->setScaledContents(true);
-    platform::MakeLabel(this, e.label, QString::number(e.number), e.geometry.x() + 4, e.geometry.y(), kTeal, 32);
+    platform::MakeLabel(this, e.label, QString::number(e.number), e.geometry.x() + 4, e.geometry.y(), kTeal,
+                        32);
     connect(picture, &Picture::clicked, this, [this, n = e.number] { openEntry(n); });
   }
   for (const menu::Flag& flag : menu::kFlags) {
     auto* picture = new Picture(this, flag.picture, flag.resource, flag.geometry);
-    connect(picture, &Picture::clicked, this, [this, &flag] { platform::Guarded(this, [&] { (this->*flag.handler)(); }); });
+    connect(picture, &Picture::clicked, this,
+            [this, &flag] { platform::Guarded(this, [&] { (this->*flag.handler)(); }); });
   }
 
   Image13 = new Picture(this, "Image13", ":/pictures/quit.svg", {6, 460, 105, 105}, "Quitter");
   connect(Image13, &Picture::clicked, this, &TForm3::FinClick);
-  Button5 = platform::MakeButton(this, "Button5", "Quitter", 642, 478, 91, 40, "Pour quitter le programme...");
+  Button5 =
+      platform::MakeButton(this, "Button5", "Quitter", 642, 478, 91, 40, "Pour quitter le programme...");
   QFont buttonFont = Button5->font();
   buttonFont.setPixelSize(16);  // the menu's 32 px digits would not fit the button
   Button5->setFont(buttonFont);
@@ -100,9 +103,15 @@ void TForm3::UK() {
   platform::ApplyTextTable(this, menu::texts::UK);
 }
 
-void TForm3::AL() { setLanguageCode("DE"); }
-void TForm3::IT() { setLanguageCode("IT"); }
-void TForm3::ES() { setLanguageCode("ES"); }
+void TForm3::AL() {
+  setLanguageCode("DE");
+}
+void TForm3::IT() {
+  setLanguageCode("IT");
+}
+void TForm3::ES() {
+  setLanguageCode("ES");
+}
 
 bool TForm3::openEntry(int number) {
   for (const menu::MenuEntry& e : menu::kEntries) {
@@ -120,4 +129,6 @@ void TForm3::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-void TForm3::FinClick() { close(); }
+void TForm3::FinClick() {
+  close();
+}

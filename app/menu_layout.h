@@ -12,9 +12,9 @@ namespace noyalis::menu {
 
 // One experiment picture of the menu, with the screen it opens.
 struct MenuEntry {
-  int number;            // shown beside the picture
-  const char* picture;   // objectName
-  const char* label;     // objectName of the number label
+  int number;           // shown beside the picture
+  const char* picture;  // objectName
+  const char* label;    // objectName of the number label
   QRect geometry;
   const char* resource;  // SVG picture
   const char* formHint;  // the hint before the language table replaces it

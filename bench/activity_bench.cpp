@@ -50,9 +50,8 @@ void BM_WholeSimulationRun(benchmark::State& state) {
   qint64 longestWait = 0;
   QTimer ticker;
   ticker.setInterval(1);
-  QObject::connect(&ticker, &QTimer::timeout, [&] {
-    longestWait = std::max(longestWait, sinceTick.restart());
-  });
+  QObject::connect(&ticker, &QTimer::timeout,
+                   [&] { longestWait = std::max(longestWait, sinceTick.restart()); });
   long residentAfterFirst = 0;
   for (auto _ : state) {
     kernel::UniformRandom::setState(0);
@@ -62,13 +61,15 @@ void BM_WholeSimulationRun(benchmark::State& state) {
     ticker.stop();
     if (residentAfterFirst == 0) residentAfterFirst = ResidentKb();
   }
-  if (screen.findChild<QLineEdit*>("Edit2M")->text().isEmpty()) state.SkipWithError("the run showed no results");
+  if (screen.findChild<QLineEdit*>("Edit2M")->text().isEmpty())
+    state.SkipWithError("the run showed no results");
   state.counters["longest_key_wait_ms"] = static_cast<double>(longestWait);
   state.counters["resident_growth_kB"] = static_cast<double>(ResidentKb() - residentAfterFirst);
 }
 
 // n = 10 000 of 100 000 ms (m = 54 400, about 5.4 × 10^8 draws) and n = 1 000 000 of 1000 ms (m = 544).
-#define RUN_SIZES ->Args({10'000, 100'000})->Args({1'000'000, 1'000})->Unit(benchmark::kMillisecond)->Iterations(3)
+#define RUN_SIZES \
+  ->Args({10'000, 100'000})->Args({1'000'000, 1'000})->Unit(benchmark::kMillisecond)->Iterations(3)
 BENCHMARK(BM_DistPoissonAlone) RUN_SIZES;
 BENCHMARK(BM_WholeSimulationRun) RUN_SIZES;
 

@@ -11,11 +11,11 @@ namespace noyalis::kernel {
 inline constexpr std::int32_t kMaxMeasurements = 1'000'000;
 
 struct PoissonSeries {
-  std::int32_t count = 0;        // measurements drawn (n, or fewer when a stop cut the series)
-  long double mean = 0;          // sum / count
+  std::int32_t count = 0;             // measurements drawn (n, or fewer when a stop cut the series)
+  long double mean = 0;               // sum / count
   long double standardDeviation = 0;  // √(sumsq / count − mean²), divisor count, no floor
-  std::int32_t max = 0;          // largest count
-  std::int32_t min = 0;          // one below the smallest count when that count is positive, else 0
+  std::int32_t max = 0;               // largest count
+  std::int32_t min = 0;               // one below the smallest count when that count is positive, else 0
 };
 
 // Draws n Poisson counts of mean m [counts] into values[1 … n] and their histogram into

@@ -23,6 +23,14 @@ cmake --build "$BUILD"
 
 case "${1:-run}" in
   run) exec "$BUILD/app/noyalis" ;;
-  test) QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD" --output-on-failure ;;
+  test)
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD" --output-on-failure
+    # The Qt-free kernel and models once more under the address and undefined-behaviour sanitizers.
+    SAN="$BUILD-sanitize"
+    cmake -S . -B "$SAN" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOYALIS_BUILD_UI=OFF \
+      -DNOYALIS_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all"
+    cmake --build "$SAN"
+    ctest --test-dir "$SAN" --output-on-failure
+    ;;
   *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
 esac

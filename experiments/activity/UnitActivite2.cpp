@@ -34,7 +34,9 @@ QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, 
   return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kLabelColour);
 }
 
-QString Integer(long double v) { return FixedText(v, 0); }
+QString Integer(long double v) {
+  return FixedText(v, 0);
+}
 
 }  // namespace
 
@@ -45,14 +47,16 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   BitBtn2 = platform::MakePictureButton(this, "BitBtn2", ":/pictures/glyph_back.svg", {}, 0, 0, 45, 40,
                                         "Retour au menu précédent");
   Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 57, 3);
-  SpinEdit1 = new platform::SpinEdit(this, "SpinEdit1", kMinMeasurements, kMaxMeasurements, 1,
-                                     kDefaultMeasurements);
+  SpinEdit1 =
+      new platform::SpinEdit(this, "SpinEdit1", kMinMeasurements, kMaxMeasurements, 1, kDefaultMeasurements);
   SpinEdit1->setGeometry(109, 26, 100, 24);
   QStringList distances;
   for (const char* d : kDistanceLabels) distances << d;
-  RadioGroup1 = new platform::RadioGroup(this, "RadioGroup1", "Distance en cm", distances, 5, kDefaultDistanceIndex);
+  RadioGroup1 =
+      new platform::RadioGroup(this, "RadioGroup1", "Distance en cm", distances, 5, kDefaultDistanceIndex);
   RadioGroup1->setGeometry(286, 6, 289, 43);
-  RadioGroup1->setStyleSheet("QGroupBox { background-color: rgb(0, 0, 128); color: yellow; } QRadioButton { color: white; }");
+  RadioGroup1->setStyleSheet(
+      "QGroupBox { background-color: rgb(0, 0, 128); color: yellow; } QRadioButton { color: white; }");
   Label5 = YellowLabel(this, "Label5", "Mesure en cours", 583, 24);
 
   Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 164, 53);
@@ -68,24 +72,25 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   RadioGroup2->setGeometry(8, 61, 123, 72);
   RadioGroup2->setStyleSheet("QGroupBox, QRadioButton { color: yellow; }");
   Label1 = YellowLabel(this, "Label1", "Duree Comptage ms", 392, 95);
-  SpinEdit2 = new platform::SpinEdit(this, "SpinEdit2", kMinCountingTimeMs, kMaxCountingTimeMs, kCountingTimeStepMs,
-                                     kDefaultCountingTimeMs);
+  SpinEdit2 = new platform::SpinEdit(this, "SpinEdit2", kMinCountingTimeMs, kMaxCountingTimeMs,
+                                     kCountingTimeStepMs, kDefaultCountingTimeMs);
   SpinEdit2->setGeometry(455, 113, 90, 24);
-  Button2 = platform::MakeButton(this, "Button2", "Histo./Valeurs", 146, 106, 110, 28,
-                                 "Cliquer pour passer de l'histogramme au tableau des 32 premières valeurs non nulles");
+  Button2 = platform::MakeButton(
+      this, "Button2", "Histo./Valeurs", 146, 106, 110, 28,
+      "Cliquer pour passer de l'histogramme au tableau des 32 premières valeurs non nulles");
   Label6 = YellowLabel(this, "Label6", "", 266, 122);
   BitBtn1 = platform::MakePictureButton(this, "BitBtn1", ":/pictures/glyph_start.svg", {}, 556, 99, 72, 36,
                                         "Départ de la mesure,ESC ou Fin =Arret, Pause=pause");
-  BitBtn11 = platform::MakePictureButton(this, "BitBtn11", ":/pictures/glyph_print.svg", "Page", 635, 98, 85, 36,
-                                         "Impression");
+  BitBtn11 = platform::MakePictureButton(this, "BitBtn11", ":/pictures/glyph_print.svg", "Page", 635, 98, 85,
+                                         36, "Impression");
   BitBtn7 = platform::MakePictureButton(this, "BitBtn7", ":/pictures/glyph_save.svg", {}, 727, 98, 45, 36,
                                         "Ouverture d'un fichier");
 
   Shape1 = platform::MakeShape(this, "Shape1", kPaleStrip, 96, 144, 600, 36,
                                "Liste des 10 dernieres valeurs : caractère aléatoire.");
   for (int j = 0; j < kLastCounts; ++j)
-    lastCountEdits_[j] = platform::MakeEdit(this, QString("Edit%1").arg(8 + j), 104 + j * 528 / (kLastCounts - 1),
-                                            151, 55);
+    lastCountEdits_[j] =
+        platform::MakeEdit(this, QString("Edit%1").arg(8 + j), 104 + j * 528 / (kLastCounts - 1), 151, 55);
 
   Edit5 = platform::MakeEdit(this, "Edit5", 10, 148, 80);
   Reste_ = YellowLabel(this, "Reste_", "Reste", 20, 176);
@@ -96,8 +101,8 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   // The histogram table lies under the chart: four columns, eight rows, read row by row.
   for (int j = 0; j < kTableSize; ++j) {
     constexpr int kColumns[] = {131, 263, 394, 526};
-    tableEdits_[j] =
-        platform::MakeEdit(this, QString("Edit%1").arg(18 + j), kColumns[j % 4], 224 + (j / 4) * (435 - 224) / 7, 110);
+    tableEdits_[j] = platform::MakeEdit(this, QString("Edit%1").arg(18 + j), kColumns[j % 4],
+                                        224 + (j / 4) * (435 - 224) / 7, 110);
   }
 
   Chart1 = new platform::Chart(this, "Chart1", {101, 190, 596, 332});
@@ -128,7 +133,9 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   setRealTimeCountersVisible(false);
 }
 
-void Tform11::Init0() { Init(); }
+void Tform11::Init0() {
+  Init();
+}
 
 void Tform11::Init() {
   platform::ApplyLanguage(this, kTexts, platform::LanguageCode());
@@ -144,8 +151,9 @@ void Tform11::clearResultEdits() {
 }
 
 void Tform11::clearSeries() {
-  for (QCPAbstractPlottable* series : {static_cast<QCPAbstractPlottable*>(Series1), static_cast<QCPAbstractPlottable*>(Series2),
-                                       static_cast<QCPAbstractPlottable*>(Series3)})
+  for (QCPAbstractPlottable* series :
+       {static_cast<QCPAbstractPlottable*>(Series1), static_cast<QCPAbstractPlottable*>(Series2),
+        static_cast<QCPAbstractPlottable*>(Series3)})
     platform::Chart::clear(series);
   Chart1->redraw();
 }
@@ -158,7 +166,8 @@ void Tform11::showIdle() {
 }
 
 void Tform11::setRealTimeCountersVisible(bool visible) {
-  for (QWidget* w : std::initializer_list<QWidget*>{Edit1C, Edit5, Edit52, Reste_, Label7}) w->setVisible(visible);
+  for (QWidget* w : std::initializer_list<QWidget*>{Edit1C, Edit5, Edit52, Reste_, Label7})
+    w->setVisible(visible);
 }
 
 void Tform11::BitBtn1Click() {
@@ -274,7 +283,9 @@ void Tform11::Button2Click() {
   platform::PumpEvents();
 }
 
-void Tform11::FinClick() { closeScreen(); }
+void Tform11::FinClick() {
+  closeScreen();
+}
 
 void Tform11::BitBtn7Click() {
   platform::Guarded(this, [&] { SaveActivityResults(SpinEdit1->Value(), LastActivityRun(), kernel::Now()); });

@@ -6,7 +6,7 @@
 namespace noyalis::activity {
 
 struct RunSize {
-  std::int32_t measurements;  // n
+  std::int32_t measurements;    // n
   std::int32_t countingTimeMs;  // T [ms]
 };
 

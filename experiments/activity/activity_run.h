@@ -28,12 +28,12 @@ struct CountSums {
 std::optional<CountSums> PassThroughCounts(const ActivityRunData& data, kernel::RunHost& host);
 
 struct ActivityResults {
-  long double mean = 0;       // from the draw [counts]
+  long double mean = 0;        // from the draw [counts]
   bool hasStatistics = false;  // the mean is positive: deviation, curves, bars and table exist
-  long double deviation = 0;  // √(sumsq / n − mean²), at least 0.00001 [counts]
-  long double sqrtMean = 0;   // the Poisson law's deviation [counts]
-  long double total = 0;      // sum of all counts
-  std::int32_t first = 0;     // the smallest count observed
+  long double deviation = 0;   // √(sumsq / n − mean²), at least 0.00001 [counts]
+  long double sqrtMean = 0;    // the Poisson law's deviation [counts]
+  long double total = 0;       // sum of all counts
+  std::int32_t first = 0;      // the smallest count observed
   // Reference points for x = lo … hi, and histogram bars for x = first … hi.
   std::vector<double> referenceX, poisson, gauss;
   std::vector<double> barX, barY;
@@ -53,9 +53,9 @@ class RealTimeReveal {
   explicit RealTimeReveal(const ActivityRunData& data);
 
   struct Step {
-    std::int32_t k;          // number of the measurement revealed
-    std::int32_t remaining;  // measurements still to come
-    std::int32_t value;      // its count
+    std::int32_t k;            // number of the measurement revealed
+    std::int32_t remaining;    // measurements still to come
+    std::int32_t value;        // its count
     long double runningMean;   // of the counts revealed so far
     long double runningTotal;  // sum of the counts revealed so far
   };

@@ -15,7 +15,7 @@ struct ActivityRunData {
   // CountHistogram[v] is the number of measurements that gave v counts.
   std::vector<std::int32_t> CountHistogram;
 
-  std::int32_t measurements = 0;  // N of the last run (0 before the first)
+  std::int32_t measurements = 0;      // N of the last run (0 before the first)
   long double mean = 0;               // [counts]
   long double standardDeviation = 0;  // [counts], divisor N, no floor
   std::int32_t lo = 0;  // one below the smallest count when it is positive, else the smallest count

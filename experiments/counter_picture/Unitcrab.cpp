@@ -34,4 +34,6 @@ void Tform200::FormActivate() {
   for (QLabel* label : {Label36, Label37, Label1}) label->adjustSize();
 }
 
-void Tform200::BitBtn4Click() { closeScreen(); }
+void Tform200::BitBtn4Click() {
+  closeScreen();
+}

@@ -73,10 +73,10 @@ void MenuTest::opensInFrench() {
     const char* picture;
     const char* label;
     QRect geometry;
-  } entries[] = {{"Image15", "Label20", {362, 56, 145, 137}}, {"Image9", "Label21", {532, 48, 158, 110}},
-                 {"Image8", "Label22", {492, 168, 229, 142}}, {"Image11", "Label23", {495, 332, 220, 130}},
+  } entries[] = {{"Image15", "Label20", {362, 56, 145, 137}},  {"Image9", "Label21", {532, 48, 158, 110}},
+                 {"Image8", "Label22", {492, 168, 229, 142}},  {"Image11", "Label23", {495, 332, 220, 130}},
                  {"Image16", "Label24", {290, 324, 201, 125}}, {"Image12", "Label25", {68, 346, 212, 124}},
-                 {"Image10", "Label26", {35, 232, 214, 114}}, {"Image6", "Label27", {66, 52, 272, 212}},
+                 {"Image10", "Label26", {35, 232, 214, 114}},  {"Image6", "Label27", {66, 52, 272, 212}},
                  {"Image17", "Label28", {254, 200, 225, 113}}};
   int number = 1;
   for (const auto& e : entries) {
@@ -138,12 +138,15 @@ void MenuTest::eachVisitOpensAFreshScreen() {
   test::ScopedServices services;
   TForm3 menu;
   menu.show();
-  OnNextScreen([](platform::ScreenBase* screen) { screen->findChild<platform::SpinEdit*>("SpinEdit1")->setValue(7); },
-               "BitBtn2");
+  OnNextScreen(
+      [](platform::ScreenBase* screen) { screen->findChild<platform::SpinEdit*>("SpinEdit1")->setValue(7); },
+      "BitBtn2");
   ClickPicture(&menu, "Image9");
   int measurements = 0;
   OnNextScreen(
-      [&](platform::ScreenBase* screen) { measurements = screen->findChild<platform::SpinEdit*>("SpinEdit1")->value(); },
+      [&](platform::ScreenBase* screen) {
+        measurements = screen->findChild<platform::SpinEdit*>("SpinEdit1")->value();
+      },
       "BitBtn2");
   ClickPicture(&menu, "Image9");
   QCOMPARE(measurements, 100);

@@ -84,11 +84,9 @@ TEST(ActivityLimits, RealTimeKeepsAThousandMeasurementsAndTwoMinutes) {
     RunSize asked, expected;
   };
   const Case cases[] = {
-      {{1500, 50}, {1000, 50}},
-      {{1000, 500}, {1000, 120}},
-      {{2, 100'000}, {2, 60'000}},
-      {{384, 500}, {384, 312}},  // 312.5 rounds to even
-      {{100, 1200}, {100, 1200}},  // exactly two minutes is allowed
+      {{1500, 50}, {1000, 50}},    {{1000, 500}, {1000, 120}},
+      {{2, 100'000}, {2, 60'000}}, {{384, 500}, {384, 312}},  // 312.5 rounds to even
+      {{100, 1200}, {100, 1200}},                             // exactly two minutes is allowed
   };
   for (const Case& c : cases) {
     const RunSize r = LimitRealTime(c.asked);
@@ -103,16 +101,11 @@ TEST(ActivityLimits, DurationLabelPicksItsUnit) {
     const char* label;
   };
   const Case cases[] = {
-      {{100, 50}, "Durée totale > 5.00s"},
-      {{2, 25}, "Durée totale > 50ms"},
-      {{1, 999}, "Durée totale > 999ms"},
-      {{1, 1000}, "Durée totale > 1.00s"},
-      {{1, 100'000}, "Durée totale > 100.00s"},
-      {{1, 100'001}, "Durée totale > 1.67min"},
-      {{1000, 120}, "Durée totale > 2.00min"},
-      {{100, 100'000}, "Durée totale > 166.67min"},
-      {{10'000'001, 1}, "Durée totale > 2.78h"},
-      {{10'000, 100'000}, "Durée totale > 277.78h"},
+      {{100, 50}, "Durée totale > 5.00s"},       {{2, 25}, "Durée totale > 50ms"},
+      {{1, 999}, "Durée totale > 999ms"},        {{1, 1000}, "Durée totale > 1.00s"},
+      {{1, 100'000}, "Durée totale > 100.00s"},  {{1, 100'001}, "Durée totale > 1.67min"},
+      {{1000, 120}, "Durée totale > 2.00min"},   {{100, 100'000}, "Durée totale > 166.67min"},
+      {{10'000'001, 1}, "Durée totale > 2.78h"}, {{10'000, 100'000}, "Durée totale > 277.78h"},
   };
   for (const Case& c : cases) EXPECT_EQ(DurationLabel(c.size), c.label);
   EXPECT_EQ(DurationLabel({100, 50}, ','), "Durée totale > 5,00s");
@@ -269,7 +262,8 @@ TEST(ActivityResultsFile, ASmallRunIsWrittenByteForByte) {
 
   std::string expected =
       "nb de mesures  ; 5 ; 2\r\n"
-      "moyenne calcul\xE9" "e :  2.80000000000000E+0001\r\n"
+      "moyenne calcul\xE9"
+      "e :  2.80000000000000E+0001\r\n"
       "kk ; ni[kk] ; histo_desinteg =nbdes0[kk]\r\n"
       "0 ; 0 ; 0\r\n"
       "1 ; 25 ; 0\r\n"

@@ -117,7 +117,9 @@ void ActivityScreenTest::initTestCase() {
   QVERIFY(QDir::setCurrent(dir_.path()));
 }
 
-void ActivityScreenTest::init() { platform::SetLanguageCode("FR"); }
+void ActivityScreenTest::init() {
+  platform::SetLanguageCode("FR");
+}
 
 void ActivityScreenTest::saveBeforeAnyRunWritesTheHeaderOnly() {
   test::ScopedServices services;
@@ -129,7 +131,8 @@ void ActivityScreenTest::saveBeforeAnyRunWritesTheHeaderOnly() {
   QFile file(files.front());
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), QByteArray("nb de mesures  ; 100 ; 0\r\n"
-                                      "moyenne calcul\xE9" "e :  0.00000000000000E+0000\r\n"
+                                      "moyenne calcul\xE9"
+                                      "e :  0.00000000000000E+0000\r\n"
                                       "kk ; ni[kk] ; histo_desinteg =nbdes0[kk]\r\n"));
   QVERIFY(file.remove());
 }
@@ -144,7 +147,8 @@ void ActivityScreenTest::defaultRunShowsTheFirstCountsOfAFreshGenerator() {
   QCOMPARE(Text(&screen, "Label6"), QString("Durée totale > 500ms"));
   // Ten measurements: the last-ten row shows them all, oldest first.
   const QStringList first{"3", "25", "24", "31", "23", "27", "28", "26"};
-  for (int j = 0; j < first.size(); ++j) QCOMPARE(Text(&screen, qPrintable(QString("Edit%1").arg(8 + j))), first[j]);
+  for (int j = 0; j < first.size(); ++j)
+    QCOMPARE(Text(&screen, qPrintable(QString("Edit%1").arg(8 + j))), first[j]);
 
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "100");
   kernel::UniformRandom::setState(0);
@@ -191,7 +195,8 @@ void ActivityScreenTest::runResultsAndChart() {
   REQUIRE_CHILD(question, QLineEdit, &screen, "Edit6");
   QVERIFY(question->isVisible());
   QCOMPARE(question->text(), QString("Gauss ou Poisson ?"));
-  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"}) QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
+  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"})
+    QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
   QVERIFY(!screen.findChild<QWidget*>("Label5")->isVisible());
   QVERIFY(services.messages.all().empty());
 }
@@ -209,7 +214,8 @@ void ActivityScreenTest::aMeanOfZeroShowsOnlyTheMean() {
   distance->setItemIndex(4);  // 12 cm
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "2");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "25");
-  kernel::UniformRandom::setState(SeedGiving(activity::MeanCount(4, 25), 2, [](std::int32_t c) { return c == 0; }));
+  kernel::UniformRandom::setState(
+      SeedGiving(activity::MeanCount(4, 25), 2, [](std::int32_t c) { return c == 0; }));
   CLICK_BUTTON(&screen, "BitBtn1");
   QCOMPARE(Text(&screen, "Edit2M"), QString("0.00"));
   QCOMPARE(Text(&screen, "Edit3E"), QString());
@@ -227,7 +233,8 @@ void ActivityScreenTest::equalCountsShowTheDeviationFloor() {
   screen.findChild<platform::RadioGroup*>("RadioGroup1")->setItemIndex(4);
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "3");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "25");
-  kernel::UniformRandom::setState(SeedGiving(activity::MeanCount(4, 25), 3, [](std::int32_t c) { return c == 1; }));
+  kernel::UniformRandom::setState(
+      SeedGiving(activity::MeanCount(4, 25), 3, [](std::int32_t c) { return c == 1; }));
   CLICK_BUTTON(&screen, "BitBtn1");
   QCOMPARE(Text(&screen, "Edit2M"), QString("1.00"));
   QCOMPARE(Text(&screen, "Edit3E"), QString("0.000"));
@@ -279,7 +286,8 @@ void ActivityScreenTest::realTimeRevealsOneCountPerCountingTime() {
   QCOMPARE(clock.slept, 5 * (50 - 17));
   QVERIFY(seen.front().startsWith("1/4/"));
   QVERIFY(seen.back().startsWith("5/0/"));
-  const double meanOfFour = (run.CountValues[1] + run.CountValues[2] + run.CountValues[3] + run.CountValues[4]) / 4.0;
+  const double meanOfFour =
+      (run.CountValues[1] + run.CountValues[2] + run.CountValues[3] + run.CountValues[4]) / 4.0;
   QVERIFY2(seen.back().endsWith(QString::number(meanOfFour, 'f', 3)), qPrintable(seen.back()));
   QCOMPARE(Text(&screen, "Edit1C"), QString::number(run.CountValues[5]));
   // The end of run as in simulation: mean with two decimals, tone, reference points.
@@ -349,7 +357,8 @@ void ActivityScreenTest::pauseHoldsTheRunWhileItsMessageIsOpen() {
   Tform11 screen;
   screen.show();
   bool runningWhileOpen = false;
-  services.messages.onShow([&](const test::RecordingMessages::Message&) { runningWhileOpen = screen.isRunning(); });
+  services.messages.onShow(
+      [&](const test::RecordingMessages::Message&) { runningWhileOpen = screen.isRunning(); });
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "100000");
   QTimer::singleShot(0, &screen, [&] { QTest::keyClick(&screen, Qt::Key_Pause); });
   CLICK_BUTTON(&screen, "BitBtn1");
@@ -412,7 +421,8 @@ void ActivityScreenTest::anErrorInARunLeavesTheScreenIdle() {
   platform::SetAudioService(&services.audio);
   QCOMPARE(services.messages.errors(), QStringList{"sound device lost"});
   QVERIFY(!screen.isRunning());
-  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"}) QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
+  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"})
+    QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
   QVERIFY(!screen.findChild<QWidget*>("Label5")->isVisible());
   CLICK_BUTTON(&screen, "BitBtn1");  // and a new run works
   QVERIFY(!Text(&screen, "Edit4T").isEmpty());
@@ -446,7 +456,9 @@ void ActivityScreenTest::saveWritesTheLastRunWithTheBoxValue() {
   CLICK_BUTTON(&screen, "BitBtn7");
   const QStringList files = QDir().entryList({"*_intervalles.txt"});
   QCOMPARE(files.size(), 1);
-  QVERIFY(QRegularExpression("^\\d\\d_\\d\\d_\\d\\d_\\d\\d_\\d\\d_intervalles\\.txt$").match(files.front()).hasMatch());
+  QVERIFY(QRegularExpression("^\\d\\d_\\d\\d_\\d\\d_\\d\\d_\\d\\d_intervalles\\.txt$")
+              .match(files.front())
+              .hasMatch());
   QFile file(files.front());
   QVERIFY(file.open(QIODevice::ReadOnly));
   const QList<QByteArray> lines = file.readAll().split('\n');

@@ -24,10 +24,21 @@ void CounterPictureTest::captions_data() {
   QTest::addColumn<QString>("source");
   QTest::addColumn<QString>("screens");
   QTest::addColumn<QString>("backHint");
-  QTest::newRow("French") << "FR" << "Compteur GEIGER MULLER" << "Source radioactive " << "Ecrans" << "Retour ";
-  QTest::newRow("English") << "UK" << " GEIGER MULLER Counter " << "Radioactive material" << "Screens" << "Back ";
+  QTest::newRow("French") << "FR"
+                          << "Compteur GEIGER MULLER"
+                          << "Source radioactive "
+                          << "Ecrans"
+                          << "Retour ";
+  QTest::newRow("English") << "UK"
+                           << " GEIGER MULLER Counter "
+                           << "Radioactive material"
+                           << "Screens"
+                           << "Back ";
   // Italian, Spanish and German keep the layout's French texts.
-  QTest::newRow("German") << "DE" << "Compteur GEIGER MULLER" << "Source radioactive" << "Ecrans"
+  QTest::newRow("German") << "DE"
+                          << "Compteur GEIGER MULLER"
+                          << "Source radioactive"
+                          << "Ecrans"
                           << "Retour au menu précédent";
 }
 

@@ -139,8 +139,6 @@ void Tform11::Init0() {
 
 void Tform11::Init() {
   platform::ApplyLanguage(this, kTexts, platform::LanguageCode());
-  for (QLabel* label : {Nb_de_mesures, Moyenne_, Total, EcartType, Label1, Label3, Label5, Reste_, Label7})
-    label->adjustSize();
   platform::PumpEvents();
   clearResultEdits();
   clearSeries();
@@ -199,7 +197,6 @@ RunSize Tform11::applyLimits(bool realTime) {
   SpinEdit1->setValueClamped(size.measurements);
   SpinEdit2->setValueClamped(size.countingTimeMs);
   Label6->setText(QString::fromStdString(DurationLabel(size, platform::DecimalSeparator())));
-  Label6->adjustSize();
   return size;
 }
 

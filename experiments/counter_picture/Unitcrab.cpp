@@ -31,7 +31,6 @@ Tform200::Tform200(QWidget* parent) : ScreenBase(parent, "Tform200", platform::k
 
 void Tform200::FormActivate() {
   platform::ApplyLanguage(this, counter_picture::kTexts, platform::LanguageCode());
-  for (QLabel* label : {Label36, Label37, Label1}) label->adjustSize();
 }
 
 void Tform200::BitBtn4Click() {

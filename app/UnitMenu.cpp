@@ -1,7 +1,6 @@
 #include "app/UnitMenu.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -118,15 +117,10 @@ bool TForm3::openEntry(int number) {
     if (e.number != number) continue;
     if (!e.open) return false;
     platform::Guarded(this, [&] { e.open(this); });
-    Init();  // back from the screen: French again, whatever the window manager says about activation
+    Init();  // back from the screen: French again
     return true;
   }
   return false;
-}
-
-void TForm3::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Init();
-  QWidget::changeEvent(event);
 }
 
 void TForm3::FinClick() {

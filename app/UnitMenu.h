@@ -14,8 +14,10 @@ class TForm3 : public QWidget {
  public:
   explicit TForm3(QWidget* parent = nullptr);
 
-  // The activation handler: French texts, LanguageCode "FR", the caption from the program file's
-  // modification time, then one pass of the event loop.
+  // Runs at start-up and each time a screen closes and the menu is back: French texts,
+  // LanguageCode "FR", the caption from the program file's modification time, then one pass of
+  // the event loop. It does not run when the window is merely re-activated (switching to another
+  // program and back), so that a flag chosen just before opening a screen holds.
   void Init();
 
   // The flag handlers: each sets LanguageCode; France and the United Kingdom also apply the
@@ -29,9 +31,6 @@ class TForm3 : public QWidget {
   // Opens the screen of menu entry number (1 … 9) modally; returns false when no screen is
   // built for it yet.
   bool openEntry(int number);
-
- protected:
-  void changeEvent(QEvent* event) override;
 
  private:
   void FinClick();

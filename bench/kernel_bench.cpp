@@ -1,6 +1,6 @@
 // Draw rates of the counting kernel. The time per uniform draw of DistPoisson is compared with a
-// bare dependency chain of one generator step and one extended multiply per draw, the floor of
-// the multiplication method.
+// bare dependency chain of one generator step and one extended multiply per draw: the cost of the
+// multiplication method done the straightforward way.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -57,7 +57,7 @@ void BM_DistPoisson(benchmark::State& state) {
 }
 BENCHMARK(BM_DistPoisson)->Args({1'000'000, 272})->Args({10'000, 544'000})->Unit(benchmark::kMillisecond);
 
-// The floor: one generator step and one extended multiply per draw, nothing else. The product is
+// The chain: one generator step and one extended multiply per draw, nothing else. The product is
 // brought back from tiny values between blocks of 64 draws (each factor ≥ 2^−32, so a block
 // stays far above the smallest normal number), off the measured chain's per-draw path.
 void BM_DependencyChain(benchmark::State& state) {

@@ -104,6 +104,29 @@ TEST(DistPoissonTest, SameDrawsAsThePlainMethod) {
   }
 }
 
+// The sampler decides most counts with a double-precision product and draws a measurement again
+// with the extended product when the double lands too close to e^(−m) to tell. A mean whose
+// e^(−m) is (to its last bit or so) the extended product of the first draws from a seed puts the
+// first measurement right on that edge: its count must still be the extended product's.
+TEST(DistPoissonTest, ProductsOnTheStopValueKeepTheExtendedCount) {
+  for (const std::uint32_t seed : {1u, 77u, 123456u, 4000000000u}) {
+    for (const int factors : {3, 20, 150}) {
+      std::uint32_t s = seed;
+      long double product = 1;
+      for (int i = 0; i < factors; ++i) product *= UniformRandom::toReal(s = UniformRandom::step(s));
+      const long double m = -std::log(product);
+      Arrays a;
+      std::uint32_t referenceSeed = seed;
+      const std::vector<std::int32_t> expected = PlainCounts(m, 40, referenceSeed);
+      UniformRandom::setState(seed);
+      DistPoisson(m, 40, a.values, a.hist);
+      EXPECT_TRUE(std::equal(expected.begin(), expected.end(), a.values.begin() + 1))
+          << "seed " << seed << ", " << factors << " factors";
+      EXPECT_EQ(UniformRandom::state(), referenceSeed);
+    }
+  }
+}
+
 TEST(DistPoissonTest, SameDrawsAsAnUnboundedExponent) {
   // 20 000 needs one level of 2^−16000, 54 400 four.
   struct Case {

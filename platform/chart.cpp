@@ -95,6 +95,10 @@ QCPBars* Chart::addBars(const QString& name, const QString& title, QPen pen, QBr
   bars->setBrush(brush);
   bars->setWidthType(QCPBars::wtPlotCoords);
   bars->setWidth(1);
+  // Bars are axis-aligned rectangles: antialiasing buys nothing and makes patterned brushes
+  // (hatched bars) several times slower to fill.
+  bars->setAntialiased(false);
+  bars->setAntialiasedFill(false);
   return bars;
 }
 

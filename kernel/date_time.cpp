@@ -22,6 +22,28 @@ bool PairAt(std::string_view pattern, std::size_t i, char c) {
          std::tolower(static_cast<unsigned char>(pattern[i + 1])) == c;
 }
 
+// The field a two-letter token at i stands for ("yy", "mm", "dd", "hh", "nn", "ss"), or null.
+const int* TwoDigitField(std::string_view pattern, std::size_t i, const LocalDateTime& t, bool afterHour) {
+  const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern[i])));
+  if (!PairAt(pattern, i, letter)) return nullptr;
+  switch (letter) {
+    case 'y':
+      return &t.year;
+    case 'm':
+      return afterHour ? &t.minute : &t.month;
+    case 'd':
+      return &t.day;
+    case 'h':
+      return &t.hour;
+    case 'n':
+      return &t.minute;
+    case 's':
+      return &t.second;
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace
 
 LocalDateTime Now() {
@@ -50,29 +72,9 @@ std::string FormatDateTime(std::string_view pattern, const LocalDateTime& t) {
       text += digits;
       afterHour = false;
       i += 4;
-    } else if (PairAt(pattern, i, 'y')) {
-      AppendTwoDigits(text, t.year);
-      afterHour = false;
-      i += 2;
-    } else if (PairAt(pattern, i, 'm')) {
-      AppendTwoDigits(text, afterHour ? t.minute : t.month);
-      afterHour = false;
-      i += 2;
-    } else if (PairAt(pattern, i, 'd')) {
-      AppendTwoDigits(text, t.day);
-      afterHour = false;
-      i += 2;
-    } else if (PairAt(pattern, i, 'h')) {
-      AppendTwoDigits(text, t.hour);
-      afterHour = true;
-      i += 2;
-    } else if (PairAt(pattern, i, 'n')) {
-      AppendTwoDigits(text, t.minute);
-      afterHour = false;
-      i += 2;
-    } else if (PairAt(pattern, i, 's')) {
-      AppendTwoDigits(text, t.second);
-      afterHour = false;
+    } else if (const int* field = TwoDigitField(pattern, i, t, afterHour)) {
+      AppendTwoDigits(text, *field);
+      afterHour = field == &t.hour;
       i += 2;
     } else {
       text.push_back(pattern[i] == ':' ? kTimeSeparator : pattern[i]);

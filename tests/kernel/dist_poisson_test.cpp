@@ -68,6 +68,20 @@ std::vector<std::int32_t> UnboundedCounts(long double m, std::int32_t n, std::ui
   return counts;
 }
 
+// Checks that DistPoisson from seed draws the counts of a reference method and leaves the
+// generator where the reference left it.
+using ReferenceCounts = std::vector<std::int32_t> (*)(long double, std::int32_t, std::uint32_t&);
+void ExpectSameDraws(ReferenceCounts reference, long double m, std::int32_t n, std::uint32_t seed) {
+  Arrays a;
+  std::uint32_t referenceSeed = seed;
+  const std::vector<std::int32_t> expected = reference(m, n, referenceSeed);
+  UniformRandom::setState(seed);
+  DistPoisson(m, n, a.values, a.hist);
+  EXPECT_TRUE(std::equal(expected.begin(), expected.end(), a.values.begin() + 1))
+      << "mean " << m << ", seed " << seed;
+  EXPECT_EQ(UniformRandom::state(), referenceSeed) << "mean " << m << ", seed " << seed;
+}
+
 TEST(DistPoissonTest, DefaultActivityRunFromAFreshStart) {
   const long double m = 0.85L * Power(2, 4) * 50 / 25;  // 27.2 counts
   Arrays a;
@@ -93,15 +107,7 @@ TEST(DistPoissonTest, SameDrawsAsThePlainMethod) {
   };
   constexpr Case kCases[] = {
       {27.2L, 2000, 0}, {0.85L, 2000, 99}, {152, 500, 7}, {11000, 150, 12345}, {11300, 150, 4242}};
-  for (const Case& c : kCases) {
-    Arrays a;
-    std::uint32_t referenceSeed = c.seed;
-    const std::vector<std::int32_t> expected = PlainCounts(c.m, c.n, referenceSeed);
-    UniformRandom::setState(c.seed);
-    DistPoisson(c.m, c.n, a.values, a.hist);
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), a.values.begin() + 1)) << "mean " << c.m;
-    EXPECT_EQ(UniformRandom::state(), referenceSeed) << "mean " << c.m;
-  }
+  for (const Case& c : kCases) ExpectSameDraws(PlainCounts, c.m, c.n, c.seed);
 }
 
 // The sampler decides most counts with a double-precision product and draws a measurement again
@@ -114,15 +120,7 @@ TEST(DistPoissonTest, ProductsOnTheStopValueKeepTheExtendedCount) {
       std::uint32_t s = seed;
       long double product = 1;
       for (int i = 0; i < factors; ++i) product *= UniformRandom::toReal(s = UniformRandom::step(s));
-      const long double m = -std::log(product);
-      Arrays a;
-      std::uint32_t referenceSeed = seed;
-      const std::vector<std::int32_t> expected = PlainCounts(m, 40, referenceSeed);
-      UniformRandom::setState(seed);
-      DistPoisson(m, 40, a.values, a.hist);
-      EXPECT_TRUE(std::equal(expected.begin(), expected.end(), a.values.begin() + 1))
-          << "seed " << seed << ", " << factors << " factors";
-      EXPECT_EQ(UniformRandom::state(), referenceSeed);
+      ExpectSameDraws(PlainCounts, -std::log(product), 40, seed);
     }
   }
 }
@@ -135,15 +133,7 @@ TEST(DistPoissonTest, SameDrawsAsAnUnboundedExponent) {
     std::uint32_t seed;
   };
   constexpr Case kCases[] = {{11300, 20, 3}, {20000, 30, 17}, {54400, 30, 29}};
-  for (const Case& c : kCases) {
-    Arrays a;
-    std::uint32_t referenceSeed = c.seed;
-    const std::vector<std::int32_t> expected = UnboundedCounts(c.m, c.n, referenceSeed);
-    UniformRandom::setState(c.seed);
-    DistPoisson(c.m, c.n, a.values, a.hist);
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), a.values.begin() + 1)) << "mean " << c.m;
-    EXPECT_EQ(UniformRandom::state(), referenceSeed) << "mean " << c.m;
-  }
+  for (const Case& c : kCases) ExpectSameDraws(UnboundedCounts, c.m, c.n, c.seed);
 }
 
 TEST(DistPoissonTest, SeriesStatisticsMatchTheCounts) {

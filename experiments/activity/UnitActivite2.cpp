@@ -149,10 +149,9 @@ void Tform11::clearResultEdits() {
 }
 
 void Tform11::clearSeries() {
-  for (QCPAbstractPlottable* series :
-       {static_cast<QCPAbstractPlottable*>(Series1), static_cast<QCPAbstractPlottable*>(Series2),
-        static_cast<QCPAbstractPlottable*>(Series3)})
-    platform::Chart::clear(series);
+  platform::Chart::clear(Series1);
+  platform::Chart::clear(Series2);
+  platform::Chart::clear(Series3);
   Chart1->redraw();
 }
 

@@ -6,6 +6,8 @@
 #include "experiments/thickness_series/thickness_series_constants.h"
 #include "kernel/checked.h"
 #include "kernel/error.h"
+#include "kernel/poisson_table.h"
+#include "kernel/uniform_random.h"
 
 namespace noyalis::thickness_series {
 
@@ -34,6 +36,17 @@ SeriesRunData::SeriesRunData()
       SeriesMeans{std::vector<long double>(kMaxSeries + 1), std::vector<long double>(kMaxSeries + 1),
                   std::vector<long double>(kMaxSeries + 1)} {}
 
+void PoissonTableCounts(std::int32_t mean, std::int32_t n, std::span<std::int32_t> out,
+                        kernel::RunHost& host) {
+  checkedAt(out, n);  // the last index checks them all
+  const kernel::PoissonTable table(mean);
+  kernel::UniformRandom::reseedFromClock();
+  for (std::int32_t k = 1; k <= n; ++k) {
+    out[static_cast<std::size_t>(k)] = table.drawOne();
+    host.yieldItem();
+  }
+}
+
 bool MeasureThickness(SeriesRunData& data, int thickness, RunShape shape, kernel::RunHost& host,
                       const CountDraw& draw) {
   CheckShape(shape);
@@ -44,8 +57,8 @@ bool MeasureThickness(SeriesRunData& data, int thickness, RunShape shape, kernel
   const CountingMeans m =
       BetaGammaMeans(shape.countingTimeMs, kThicknessesMm[static_cast<std::size_t>(thickness)]);
   const std::int32_t total = shape.measurements * shape.series;  // at most 1 000 001, checked above
-  draw(m.beta, total, data.BetaCounts);
-  draw(m.gamma, total, data.GammaCounts);
+  draw(m.beta, total, data.BetaCounts, host);
+  draw(m.gamma, total, data.GammaCounts, host);
   host.yieldStage();
   if (host.stopRequested()) return false;
 

@@ -29,9 +29,15 @@ struct RunShape {
   std::int32_t countingTimeMs;  // T [ms]
 };
 
-// Fills out[1 … n] with Poisson counts of an integer mean [counts] (the kernel's PoissonTableDraw;
-// tests script the counts through it).
-using CountDraw = std::function<void(std::int32_t mean, std::int32_t n, std::span<std::int32_t> out)>;
+// Fills out[1 … n] with Poisson counts of an integer mean [counts], yielding to the host between
+// counts. Tests script the counts through it.
+using CountDraw = std::function<void(std::int32_t mean, std::int32_t n, std::span<std::int32_t> out,
+                                     kernel::RunHost& host)>;
+
+// The kernel's Poisson table draw: the table of mean m, one clock reseed, then out[1 … n] (out[0]
+// untouched), with a per-item yield after every count so that a million draws keep the screen live.
+void PoissonTableCounts(std::int32_t mean, std::int32_t n, std::span<std::int32_t> out,
+                        kernel::RunHost& host);
 
 // The measurements behind screen t (0, 1, 2): draws n × S beta counts then n × S gamma counts,
 // and stores each series mean, the sum of its n measurements (beta + gamma) divided by n. Yields

@@ -33,7 +33,7 @@ class StoppingHost final : public kernel::RunHost {
 
 // The Poisson table sampler from the current generator state, without the clock reseed, so that
 // a run is the same at every test.
-void SeededTableDraw(std::int32_t m, std::int32_t n, std::span<std::int32_t> out) {
+void SeededTableDraw(std::int32_t m, std::int32_t n, std::span<std::int32_t> out, kernel::RunHost&) {
   const kernel::PoissonTable table(m);
   for (std::int32_t k = 1; k <= n; ++k) out[static_cast<std::size_t>(k)] = table.drawOne();
 }
@@ -176,7 +176,7 @@ TEST(ThicknessSeriesRunTest, SeriesMeansFromScriptedCounts) {
   SeriesRunData data;
   std::vector<std::pair<std::int32_t, std::int32_t>> calls;  // (mean, n)
   // Beta: measurement k counts k; gamma: 100 each.
-  const CountDraw draw = [&](std::int32_t m, std::int32_t n, std::span<std::int32_t> out) {
+  const CountDraw draw = [&](std::int32_t m, std::int32_t n, std::span<std::int32_t> out, kernel::RunHost&) {
     EXPECT_EQ(out.size(), std::size_t{1'000'003});
     for (std::int32_t k = 1; k <= n; ++k) out[static_cast<std::size_t>(k)] = calls.size() % 2 == 0 ? k : 100;
     calls.emplace_back(m, n);
@@ -203,6 +203,24 @@ TEST(ThicknessSeriesRunTest, SeriesMeansFromScriptedCounts) {
   EXPECT_THROW(MeasureThickness(data, 0, {101, 9902, 500}, host, draw), kernel::RangeError);
   EXPECT_THROW(MeasureThickness(data, 3, {2, 3, 500}, host, draw), kernel::RangeError);
   EXPECT_TRUE(calls.empty());
+}
+
+TEST(ThicknessSeriesRunTest, TableCountsYieldAfterEveryCount) {
+  std::vector<std::int32_t> out(10'001, -7);
+  StoppingHost host(1'000'000);
+  PoissonTableCounts(304, 10'000, out, host);
+  EXPECT_EQ(host.yields, 10'000);
+  EXPECT_EQ(out[0], -7);
+  const kernel::PoissonTable table(304);
+  long double sum = 0;
+  for (std::size_t k = 1; k < out.size(); ++k) {
+    ASSERT_GE(out[k], table.lo());
+    ASSERT_LE(out[k], table.hi());
+    sum += out[k];
+  }
+  // The mean of 10 000 counts of mean 304 lies within 5 × √(304 / 10 000) of it.
+  EXPECT_NEAR(static_cast<double>(sum / 10'000), 304.0, 5 * std::sqrt(304.0 / 10'000));
+  EXPECT_THROW(PoissonTableCounts(304, 10'001, out, host), kernel::RangeError);
 }
 
 TEST(ThicknessSeriesRunTest, TallyCountsEachIncrementAndSkipsTies) {

@@ -11,7 +11,6 @@
 
 #include "experiments/thickness_series/UnitAbsorption123.h"
 #include "experiments/thickness_series/order_tally.h"
-#include "kernel/error.h"
 #include "platform/language.h"
 #include "platform/spin_edit.h"
 #include "support/scoped_services.h"
@@ -67,7 +66,6 @@ class ThicknessSeriesScreenTest : public QObject {
   void finalCountsAreExactOverManySeries();
   void secondStartAndSpinBoxesDuringARun();
   void returnDuringARunClosesOnceItStops();
-  void aFailureLeavesTheScreenUsable();
 };
 
 void ThicknessSeriesScreenTest::initTestCase() {
@@ -347,27 +345,6 @@ void ThicknessSeriesScreenTest::returnDuringARunClosesOnceItStops() {
   QCOMPARE(calls, 2);  // the first screen's draws, then the run stopped
   QVERIFY(Text(&screen, "Edit10").isEmpty());
   QVERIFY(services.messages.all().empty());
-}
-
-void ThicknessSeriesScreenTest::aFailureLeavesTheScreenUsable() {
-  test::ScopedServices services;
-  TForm7 screen;
-  screen.show();
-  int calls = 0;
-  screen.setCountDraw(Scripted([](int, std::int32_t) { return 5; }, &calls,
-                               [](int call) {
-                                 if (call == 3) throw kernel::RangeError("Range check error: test");
-                               }));
-  CLICK_BUTTON(&screen, "BitBtn1");
-  QCOMPARE(services.messages.errors(), QStringList{"Range check error: test"});
-  QVERIFY(screen.isVisible());
-  QVERIFY(screen.findChild<QWidget*>("SpinEdit3")->isEnabled());
-  // The next run goes through.
-  screen.setCountDraw(Scripted([](int, std::int32_t) { return 5; }, &calls));
-  CLICK_BUTTON(&screen, "BitBtn1");
-  QCOMPARE(Text(&screen, "Edit10"), QString("10.000"));
-  CLICK_BUTTON(&screen, "BitBtn2");
-  QVERIFY(!screen.isVisible());
 }
 
 QTEST_MAIN(ThicknessSeriesScreenTest)

@@ -58,6 +58,7 @@ bool MeasureThickness(SeriesRunData& data, int thickness, RunShape shape, kernel
       BetaGammaMeans(shape.countingTimeMs, kThicknessesMm[static_cast<std::size_t>(thickness)]);
   const std::int32_t total = shape.measurements * shape.series;  // at most 1 000 001, checked above
   draw(m.beta, total, data.BetaCounts, host);
+  if (host.stopRequested()) return false;  // a stop waits for one draw of the million at most
   draw(m.gamma, total, data.GammaCounts, host);
   host.yieldStage();
   if (host.stopRequested()) return false;

@@ -1,0 +1,257 @@
+#include "experiments/intervals/UnitInterval.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cfenv>
+
+#include "experiments/intervals/interval_constants.h"
+#include "experiments/intervals/interval_results_file.h"
+#include "experiments/intervals/interval_texts.h"
+#include "kernel/date_time.h"
+#include "platform/chart.h"
+#include "platform/error_boundary.h"
+#include "platform/language.h"
+#include "platform/printing.h"
+#include "platform/radio_group.h"
+#include "platform/spin_edit.h"
+#include "platform/widgets.h"
+
+using namespace noyalis;
+using namespace noyalis::intervals;
+using platform::FixedText;
+
+namespace {
+
+constexpr QColor kLabelColour{255, 255, 0};
+constexpr QColor kOnChartColour{0, 0, 128};
+// The two charts side by side are narrower than the one below: their titles use a smaller,
+// regular type so that the longest fits in 400 px.
+constexpr int kHalfChartTitlePx = 9;
+
+QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
+  return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kLabelColour);
+}
+
+void SetTitlePixelSize(platform::Chart* chart, int pixelSize) {
+  if (auto* title = qobject_cast<QCPTextElement*>(chart->plotLayout()->element(0, 0))) {
+    QFont font = title->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(false);
+    title->setFont(font);
+  }
+}
+
+void SetPointSize(QCPGraph* series, int size) {
+  QCPScatterStyle style = series->scatterStyle();
+  style.setSize(size);
+  series->setScatterStyle(style);
+}
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent) : ScreenBase(parent, "TForm2") {
+  setWindowTitle(QString::fromUtf8("Intervalles de temps entre deux désintégrations"));
+  setBackgroundPicture(":/pictures/lab_background.svg");
+  buildCharts();
+  buildTopRows();
+
+  connect(BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+  connect(BitBtn2, &QPushButton::clicked, this, &TForm2::FinClick);
+  connect(BitBtn4, &QPushButton::clicked, this, &TForm2::Sauve);
+  connect(BitBtn11, &QPushButton::clicked, this, &TForm2::BitBtn11Click);
+
+  Init();
+}
+
+void TForm2::buildTopRows() {
+  // Top row: back, law, distance, "Calcul" (with "Calcul en cours" under it), "Page", save.
+  BitBtn2 = platform::MakePictureButton(this, "BitBtn2", ":/pictures/glyph_back.svg", {}, 2, 4, 45, 40,
+                                        QString::fromUtf8("Retour au menu précédent"));
+  RadioGroup2 = new platform::RadioGroup(
+      this, "RadioGroup2", "Choix de la distribution",
+      {QString::fromUtf8("Distribution théorique"), "Compteur Geiger (delta T mini=0.1ms)"}, 1, 0);
+  RadioGroup2->setGeometry(50, 0, 290, 62);
+  RadioGroup2->setToolTip("Le compteur Geiger a un temps mort de 0,1ms");
+  QStringList distances;
+  for (const char* d : kDistanceLabels) distances << d;
+  RadioGroup1 = new platform::RadioGroup(this, "RadioGroup1", "Distance en cm", distances, 5, 0);
+  RadioGroup1->setGeometry(344, 0, 250, 46);
+  RadioGroup1->setToolTip("choix de la distance");
+  for (platform::RadioGroup* group : {RadioGroup1, RadioGroup2})
+    group->setStyleSheet(
+        "QGroupBox { background-color: rgb(0, 0, 128); color: yellow; } QRadioButton { color: white; }");
+  Label31 = YellowLabel(this, "Label31", "Calcul en cours", 598, 18);
+  BitBtn1 = platform::MakePictureButton(this, "BitBtn1", ":/pictures/glyph_start.svg", "Calcul", 598, 6, 72,
+                                        36, "Calcul");
+  BitBtn11 = platform::MakePictureButton(this, "BitBtn11", ":/pictures/glyph_print.svg", "Page", 674, 6, 70,
+                                         36, "Impression");
+  BitBtn4 = platform::MakePictureButton(this, "BitBtn4", ":/pictures/glyph_save.svg", {}, 748, 6, 44, 36,
+                                        QString::fromUtf8("Sauvegarde des résultats"));
+
+  // Second row: N, the total duration, and the four results with their units.
+  Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 8, 66);
+  SpinEdit1 = new platform::SpinEdit(this, "SpinEdit1", kMinIntervals, kMaxIntervals, kIntervalsStep,
+                                     kDefaultIntervals);
+  SpinEdit1->setGeometry(8, 84, 90, 24);
+  SpinEdit1->setToolTip("entre 100 et 100 000");
+  Label25 = YellowLabel(this, "Label25", "----", 106, 88);
+  MoyenneI = YellowLabel(this, "MoyenneI", "Moyenne ", 270, 66);
+  Edit9 = platform::MakeEdit(this, "Edit9", 270, 86, 80);
+  YellowLabel(this, "Label5", "µs", 353, 88);
+  mini = YellowLabel(this, "mini", "min", 436, 66);
+  Edit1min = platform::MakeEdit(this, "Edit1min", 436, 86, 56);
+  YellowLabel(this, "Label6", "µs", 495, 88);
+  Recapitulation = YellowLabel(this, "Recapitulation", "max", 520, 66);
+  EditRecap = platform::MakeEdit(this, "EditRecap", 520, 86, 56);
+  YellowLabel(this, "Label7", "µs", 579, 88);
+  YellowLabel(this, "Label8", "1/Moyenne", 604, 66);
+  Edit4 = platform::MakeEdit(this, "Edit4", 604, 86, 80);
+  YellowLabel(this, "Label9", "s-1", 687, 88);
+
+  // Third row: the class width and the number of classes.
+  Label3 = YellowLabel(this, "Label3", "Largeur des classes de l'histogramme ", 8, 118);
+  SpinEdit3 = new platform::SpinEdit(this, "SpinEdit3", kMinClassWidthUs, kMaxClassWidthUs, kClassWidthStepUs,
+                                     kDefaultClassWidthUs);
+  SpinEdit3->setGeometry(380, 114, 80, 24);
+  SpinEdit3->setToolTip("entre 25 et 1000");
+  YellowLabel(this, "Label10", "µs", 464, 118);
+  YellowLabel(this, "Label12", "nombre de classes", 520, 118);
+  Edit12 = platform::MakeEdit(this, "Edit12", 660, 116, 80);
+
+  // Under the two middle charts, and on the chart of ln P, in its empty lower left corner.
+  Label11 = platform::MakeLabel(this, "Label11", QString::fromUtf8("N° des mesures"), 160, 342, Qt::yellow);
+  Label24 = platform::MakeLabel(this, "Label24", "ms", 590, 342, Qt::yellow);
+  Label4 = platform::MakeLabel(this, "Label4", "pente", 70, 532, kOnChartColour);
+  Edit1 = platform::MakeEdit(this, "Edit1", 150, 530, 80);
+  platform::MakeLabel(this, "Label13", "s-1", 234, 532, kOnChartColour);
+  platform::MakeLabel(this, "Label14", "d", 270, 532, kOnChartColour);
+  Edit3 = platform::MakeEdit(this, "Edit3", 284, 530, 80);
+}
+
+void TForm2::buildCharts() {
+  Chart2 = new platform::Chart(this, "Chart2", {0, 142, 400, 198});
+  Chart2->setTitleLine(
+      0, QString::fromUtf8("Liste des intervalles de temps (ms) entre 2 désintégrations successives"));
+  Series1 = Chart2->addPoints("Series1", {}, QCPScatterStyle::ssDisc, 1, Qt::blue, Qt::blue);
+
+  Chart1 = new platform::Chart(this, "Chart1", {400, 142, 400, 198});
+  Chart1->setTitleLine(
+      0, QString::fromUtf8("Histogramme des intervalles de temps(ms) entre 2 désintégrations successives"));
+  Series2 = Chart1->addBars("Series2", {}, QPen(Qt::red), QBrush(QColor(255, 160, 160)));
+
+  Chart3 = new platform::Chart(this, "Chart3", {0, 358, 800, 242});
+  Chart3->setTitleLine(0, QString::fromUtf8("Ln (Probabilité de non-désintégration)"));
+  Chart3->setToolTip(QString::fromUtf8(
+      "On trace entre les instants t=0 et t=2*moyenne des intervalles de temps entre 2 désintégrations "
+      "successives"));
+  Chart3->xAxis->setLabel("ms");
+  Series3 = Chart3->addPoints("Series3", {}, QCPScatterStyle::ssCircle, 5, Qt::blue, Qt::white);
+  Series4 = Chart3->addLine("Series4", {}, Qt::red, 1);
+  QPen dashDotDot = Series4->pen();
+  dashDotDot.setStyle(Qt::DashDotDotLine);
+  Series4->setPen(dashDotDot);
+
+  SetTitlePixelSize(Chart1, kHalfChartTitlePx);
+  SetTitlePixelSize(Chart2, kHalfChartTitlePx);
+  for (platform::Chart* chart : {Chart1, Chart2, Chart3}) chart->setLegendVisible(false);
+}
+
+void TForm2::Init() {
+  platform::ApplyLanguage(this, kTexts, platform::LanguageCode());
+  // Every rounding of the run goes to the nearest integer, ties to even.
+  std::fesetround(FE_TONEAREST);
+  showRunning(false);
+  BitBtn1->setFocus();
+}
+
+void TForm2::showRunning(bool running) {
+  BitBtn1->setVisible(!running);
+  Label31->setVisible(running);
+  // Nothing may save, print or close while the run pumps the event loop.
+  for (QPushButton* button : {BitBtn2, BitBtn4, BitBtn11}) button->setEnabled(!running);
+}
+
+void TForm2::BitBtn1Click() {
+  if (isRunning()) return;
+  pump_.reset();
+  setRunning(true);
+  platform::Guarded(this, [&] { Calcul(); });
+  showRunning(false);
+  setRunning(false);
+}
+
+void TForm2::clearResults() {
+  for (QCPAbstractPlottable* series :
+       std::initializer_list<QCPAbstractPlottable*>{Series1, Series2, Series3, Series4})
+    platform::Chart::clear(series);
+  for (QLineEdit* edit : {Edit1, Edit3, Edit4, Edit1min, EditRecap}) edit->clear();
+  for (platform::Chart* chart : {Chart1, Chart2, Chart3}) chart->replot();
+}
+
+void TForm2::showNumbers(const IntervalRunData& data) {
+  Edit1min->setText(QString::number(data.min));
+  Edit9->setText(FixedText(data.mean, 1));
+  EditRecap->setText(QString::number(data.max));
+  Edit4->setText(FixedText(1'000'000 / data.mean, 2));
+  Label25->setText(QString::fromStdString(DurationLabel(DurationMs(data), platform::DecimalSeparator())));
+}
+
+void TForm2::Calcul() {
+  showRunning(true);
+  const IntervalParameters p{SpinEdit1->Value(), SpinEdit3->Value(), RadioGroup1->ItemIndex(),
+                             RadioGroup2->ItemIndex() == 1 ? Law::Geiger : Law::Theoretical};
+  SetPointSize(Series1, ListPointSize(p.measurements));
+  clearResults();
+  IntervalRunData& data = LastIntervalRun();
+  DrawAndBin(data, p);
+  showNumbers(data);
+  pump_.yieldStage();
+
+  NonDecayFractions(data);
+  ListPoints(data, charts_.list);
+  platform::Chart::setData(Series1, charts_.list.x, charts_.list.y);
+  Chart2->redraw();
+  pump_.yieldStage();
+
+  HistogramBars(data, charts_.bars);
+  Series2->setWidth(p.classWidthUs / 1000.0);  // one class wide [ms]
+  platform::Chart::setData(Series2, charts_.bars.x, charts_.bars.y);
+  Chart1->redraw();
+  LogPoints(data, charts_.logPoints);
+  platform::Chart::setData(Series3, charts_.logPoints.x, charts_.logPoints.y);
+  Chart3->redraw();
+  pump_.yieldStage();
+
+  drawFit(data);
+  Edit12->setText(QString::number(data.classesDrawn - 2));
+  pump_.yieldStage();
+
+  TimeSlices(data);
+}
+
+void TForm2::drawFit(const IntervalRunData& data) {
+  charts_.fit = FitNonDecay(data, charts_.logPoints, charts_.line);
+  if (!charts_.fit) return;  // no point left to fit: the boxes stay empty and no line is drawn
+  Edit1->setText(FixedText(charts_.fit->slope * 1000, 1));
+  Edit3->setText(FixedText(charts_.fit->r2, 5));
+  platform::Chart::setData(Series4, charts_.line.x, charts_.line.y);
+  Chart3->redraw();
+}
+
+void TForm2::BitBtn11Click() {
+  if (isRunning()) return;
+  platform::Guarded(this, [&] { platform::PrintChart(Chart2); });
+}
+
+void TForm2::Sauve() {
+  if (isRunning()) return;
+  platform::Guarded(this, [&] {
+    SaveIntervalResults(SpinEdit1->Value(), SpinEdit3->Value(), LastIntervalRun(), kernel::Now());
+  });
+}
+
+void TForm2::FinClick() {
+  if (isRunning()) return;
+  closeScreen();
+}

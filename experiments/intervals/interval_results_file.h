@@ -1,0 +1,26 @@
+#pragma once
+// The results file of the last interval run, for a spreadsheet: the two box values and the mean,
+// then one row per index with the interval, the histogram class count and the 50 ms slice count.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "experiments/intervals/interval_run_data.h"
+#include "kernel/date_time.h"
+
+namespace noyalis::intervals {
+
+// "yyyymmdd_hh_mm_intervalles.txt" for the moment of the save.
+std::string IntervalResultsFileName(const kernel::LocalDateTime& when);
+
+// The lines of the file: four header lines with the current box values (N and w) and the run's
+// mean, then rows kk = 1 … M (none before the first run).
+std::vector<std::string> IntervalResultsLines(std::int32_t measurementsBox, std::int32_t classWidthBox,
+                                              const IntervalRunData& data);
+
+// Writes the file in the working directory and returns its name. An I/O failure raises IoError
+// and leaves an older file of that name as it was.
+std::string SaveIntervalResults(std::int32_t measurementsBox, std::int32_t classWidthBox,
+                                const IntervalRunData& data, const kernel::LocalDateTime& when);
+
+}  // namespace noyalis::intervals

@@ -117,6 +117,7 @@ Tform100::Tform100(QWidget* parent) : ScreenBase(parent, "Tform100", platform::k
   SpinEdit3->setToolTip(QString::fromUtf8("2 à 500"));
   Label2 = platform::MakeLabel(this, "Label2", "Nb de jets ", 255, 2);
   Label7nbj = platform::MakeLabel(this, "Label7nbj", "", 255, 22, Qt::blue, 0, true);
+  Label7nbj->setMinimumWidth(60);  // room for any throw count before the label refits
   Label36 = platform::MakeLabel(this, "Label36", "moyenne des tirs", 430, 2);
   Label37 = platform::MakeLabel(this, "Label37", QString::fromUtf8("Nb de dés utilisés"), 430, 22);
   BitBtn3 = platform::MakePictureButton(this, "BitBtn3", ":/pictures/glyph_print.svg", "Page", 705, 4, 85, 36,
@@ -162,16 +163,16 @@ Tform100::Tform100(QWidget* parent) : ScreenBase(parent, "Tform100", platform::k
   Chart1->setSelectionRectMode(QCP::srmZoom);
   connect(Chart1, &QCustomPlot::mouseDoubleClick, this, [this] { Chart1->redraw(); });
   ShadeChart(Chart1, {1, 0}, {0, 0}, kLightCyan, "red");
-  Label40 = ChartLabel(Chart1, "Label40", "", {60, 290, 160, 16}, Qt::blue);
+  Label40 = ChartLabel(Chart1, "Label40", "", {60, 276, 160, 16}, Qt::blue);
   Label40->setToolTip(QString::fromUtf8("Valeur de tau issue de la régression linéaire"));
-  Label6 = ChartLabel(Chart1, "Label6", "", {234, 2, 156, 16}, Qt::black, Qt::AlignRight | Qt::AlignVCenter);
-  ExponentialKey = platform::MakeShape(Chart1, "ExponentialKey", kGreen, 200, 40, 40, 5);
+  Label6 = ChartLabel(Chart1, "Label6", "", {234, 24, 150, 16}, Qt::black, Qt::AlignRight | Qt::AlignVCenter);
+  ExponentialKey = platform::MakeShape(Chart1, "ExponentialKey", kGreen, 200, 44, 40, 5);
   ExponentialKey->setStyleSheet("QFrame { background-color: rgb(0, 160, 0); border: 1px solid yellow; }");
-  StaticText1 = ChartLabel(Chart1, "StaticText1", "y = Nb dés exp(-t/6)", {200, 47, 150, 16}, Qt::black);
+  StaticText1 = ChartLabel(Chart1, "StaticText1", "y = Nb dés exp(-t/6)", {200, 51, 150, 16}, Qt::black);
   StaticText1->setToolTip(QString::fromUtf8("Tracé de la courbe exponentielle"));
-  BinomialKey = platform::MakeShape(Chart1, "BinomialKey", kBrown, 200, 70, 40, 2);
+  BinomialKey = platform::MakeShape(Chart1, "BinomialKey", kBrown, 200, 72, 40, 2);
   BinomialKey->setFrameStyle(QFrame::NoFrame);
-  Label45 = ChartLabel(Chart1, "Label45", "Loi binomiale", {200, 74, 150, 16}, Qt::black);
+  Label45 = ChartLabel(Chart1, "Label45", "Loi binomiale", {200, 76, 150, 16}, Qt::black);
 
   Chart2 = new platform::Chart(this, "Chart2", {402, 256, 394, 340});
   Series6 = Chart2->addPoints("Series6", "Series6", QCPScatterStyle::ssCircle, 5, kBrown, Qt::transparent);

@@ -401,7 +401,9 @@ void Tform100::Button4GraphClick() {
   Chart2->setFixedRange(Chart2->yAxis, 0, static_cast<double>(c.logAxisMax));
   platform::Chart::setData(Series2, c.t, c.lnDice);
   platform::Chart::setData(Series6, c.t, c.lnBinomial);
+  // A pass of the event loop between the two drawings keeps the keys answering.
   Chart1->redraw();
+  pump_.yieldStage();
   Chart2->redraw();
   const char separator = platform::DecimalSeparator();
   if (c.fit) {

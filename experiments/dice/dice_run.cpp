@@ -15,17 +15,42 @@ namespace {
 // stays rare and a stop request is seen within a fraction of a millisecond.
 constexpr std::int64_t kDicePerYield = 4096;
 
+// Two steps of the generator at once: x_{k+2} = a²·x_k + (a + 1) (mod 2^32).
+constexpr std::uint32_t kTwoStepMultiplier =
+    kernel::UniformRandom::kMultiplier * kernel::UniformRandom::kMultiplier;
+constexpr std::uint32_t kTwoStepIncrement = kernel::UniformRandom::kMultiplier + 1u;
+
+inline std::uint32_t Draw(std::uint32_t nf, std::uint32_t x) {
+  return static_cast<std::uint32_t>((static_cast<std::uint64_t>(nf) * x) >> 32);
+}
+
 // Throws n dice from generator state s (advanced in place): returns how many drew 0 (face 1) and
-// adds the draws (faces − 1) to drawSum. The same draws as UniformRandom::integer(nf).
+// adds the draws (faces − 1) to drawSum. The same draws as n calls of UniformRandom::integer(nf);
+// they are made in two interleaved streams (odd and even draws), so that two multiplications
+// overlap instead of waiting on each other. A throw only counts its draws, so their order within
+// it does not matter.
 inline std::int32_t ThrowBlock(std::uint32_t& s, std::uint32_t nf, std::int64_t n, std::uint64_t& drawSum) {
-  std::uint32_t x = s;
   std::uint64_t sum = 0;
   std::int32_t removed = 0;
-  for (std::int64_t i = 0; i < n; ++i) {
+  std::uint32_t x = s;
+  if (n >= 2) {
+    std::uint32_t odd = kernel::UniformRandom::step(x);
+    std::uint32_t even = kernel::UniformRandom::step(odd);
+    for (std::int64_t i = 2;; i += 2) {
+      const std::uint32_t a = Draw(nf, odd), b = Draw(nf, even);
+      sum += a + b;
+      removed += (a == 0) + (b == 0);
+      if (i + 2 > n) break;
+      odd = kTwoStepMultiplier * odd + kTwoStepIncrement;
+      even = kTwoStepMultiplier * even + kTwoStepIncrement;
+    }
+    x = even;
+  }
+  if (n % 2 != 0) {
     x = kernel::UniformRandom::step(x);
-    const auto draw = static_cast<std::uint32_t>((static_cast<std::uint64_t>(nf) * x) >> 32);
-    sum += draw;
-    removed += draw == 0;
+    const std::uint32_t a = Draw(nf, x);
+    sum += a;
+    removed += a == 0;
   }
   s = x;
   drawSum += sum;

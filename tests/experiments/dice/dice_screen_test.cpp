@@ -80,13 +80,14 @@ QStringList TableEntries(QWidget* screen, int count) {
   return cells;
 }
 
-// The first seed from which n0 dice of nf faces end with a LastThrow that satisfies accept.
-std::uint32_t SeedGiving(std::int32_t n0, std::int32_t nf, const std::function<bool(std::int32_t)>& accept) {
+// The first seed whose full run of n0 dice of nf faces satisfies accept.
+std::uint32_t SeedGiving(std::int32_t n0, std::int32_t nf,
+                         const std::function<bool(const dice::DiceRunData&)>& accept) {
   static dice::DiceRunData data;
   kernel::NullRunHost host;
   for (std::uint32_t seed = 1;; ++seed) {
     dice::ThrowDice(data, n0, nf, seed, dice::kAllThrows, host);
-    if (accept(data.LastThrow)) return seed;
+    if (accept(data)) return seed;
   }
 }
 
@@ -107,9 +108,7 @@ class DiceScreenTest : public QObject {
   void allDiceInOneThrowLeaveNoLineAndAnIdleScreen();
   void tableBlanksOnlyWithinItsRows();
   void graphsCurvesAndAxis();
-  void boxesAndChoiceDoNothingDuringARunAndEscapeCloses();
-  void returnDuringARunClosesQuietly();
-  void escapeWhenIdleCloses();
+  void escapeAndReturnCloseEvenDuringARun();
   void aFailureLeavesTheScreenUsable();
   void pagePrintsAndRestoresTheLightGreen();
 
@@ -319,7 +318,8 @@ void DiceScreenTest::tableBlanksOnlyWithinItsRows() {
   screen.show();
   ChooseMode(&screen, 0);
   for (int lastDigit : {9, 0}) {
-    const std::uint32_t seed = SeedGiving(20, 6, [&](std::int32_t last) { return last % 10 == lastDigit; });
+    const std::uint32_t seed =
+        SeedGiving(20, 6, [&](const dice::DiceRunData& run) { return run.LastThrow % 10 == lastDigit; });
     TYPE_INTO_SPIN_BOX(&screen, "SpinEdit8", QString::number(seed));
     CLICK_BUTTON(&screen, "BitBtn1");
     const int last = dice::LastDiceRun().LastThrow;
@@ -351,68 +351,66 @@ void DiceScreenTest::graphsCurvesAndAxis() {
     QCOMPARE(FirstValue(&screen, "Chart1", "Series4"), n0);
   }
   // A step that removed no die leaves the graphs empty.
+  ChooseMode(&screen, 0);
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "500");
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit8",
+                     QString::number(SeedGiving(1000, 500, [](const dice::DiceRunData& run) {
+                       return run.DiceRemaining[1] == 1000;
+                     })));
   CLICK_BUTTON(&screen, "BitBtn5");
   QCOMPARE(Text(&screen, "StaticText1"), QString("y = Nb dés exp(-t/500)"));
-  if (dice::LastDiceRun().DiceRemaining[1] == 1000) QCOMPARE(Points(&screen, "Chart1", "Series1"), 0);
+  QCOMPARE(Points(&screen, "Chart1", "Series1"), 0);
+  QCOMPARE(Points(&screen, "Chart2", "Series2"), 0);
 }
 
-void DiceScreenTest::boxesAndChoiceDoNothingDuringARunAndEscapeCloses() {
-  test::ScopedServices services;
-  platform::SetClockService(nullptr);  // the real clock, so that the run pumps while it throws
-  Tform100 screen;
-  screen.show();
-  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000000");
-  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "500");
-  bool runningAtKey = false, unchanged = false;
-  QTimer::singleShot(30, &screen, [&] {
-    const std::int64_t seedBefore = screen.sequence().seed();
-    test::LeaveFocus(screen.findChild<QWidget*>("SpinEdit1"));
-    test::LeaveFocus(screen.findChild<QWidget*>("SpinEdit3"));
-    screen.BitBtn6Click();
-    screen.BitBtn1Click();  // a second run inside the first is refused
-    QTest::mouseClick(screen.findChild<QRadioButton*>("RadioGroup2_item0"), Qt::LeftButton);
-    unchanged = screen.isRunning() && screen.sequence().seed() == seedBefore && screen.sequence().replayThrows() == 1 &&
-                screen.sequence().mode() == dice::SeedMode::Automatic;
-  });
-  QTimer::singleShot(60, &screen, [&] {
-    runningAtKey = screen.isRunning();
-    QTest::keyClick(&screen, Qt::Key_Escape);
-  });
-  CLICK_BUTTON(&screen, "BitBtn1");
-  QVERIFY(runningAtKey);
-  QVERIFY(unchanged);
-  QVERIFY(!dice::LastDiceRun().completed);
-  QVERIFY(dice::LastDiceRun().diceThrown < 400'000'000);
-  QCOMPARE(services.messages.informations(), QStringList{"Arret utilisateur"});
-  QVERIFY(services.messages.errors().isEmpty());
-  QVERIFY(!screen.isVisible());
-  QVERIFY(!screen.isRunning());
-  QCOMPARE(QApplication::overrideCursor(), nullptr);
-}
-
-void DiceScreenTest::returnDuringARunClosesQuietly() {
-  test::ScopedServices services;
-  platform::SetClockService(nullptr);
-  Tform100 screen;
-  screen.show();
-  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000000");
-  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "500");
-  QTimer::singleShot(30, &screen,
-                     [&] { QTest::mouseClick(screen.findChild<QPushButton*>("BitBtn4"), Qt::LeftButton); });
-  CLICK_BUTTON(&screen, "BitBtn1");
-  QVERIFY(!dice::LastDiceRun().completed);
-  QVERIFY(!screen.isVisible());
-  QVERIFY(services.messages.all().empty());
-}
-
-void DiceScreenTest::escapeWhenIdleCloses() {
-  test::ScopedServices services;
-  Tform100 screen;
-  screen.show();
-  QTest::keyClick(&screen, Qt::Key_Escape);
-  QCOMPARE(services.messages.informations(), QStringList{"Arret utilisateur"});
-  QVERIFY(!screen.isVisible());
+void DiceScreenTest::escapeAndReturnCloseEvenDuringARun() {
+  struct Case {
+    const char* what;
+    bool duringRun, escape;
+    QStringList messages;
+  };
+  for (const Case& c : {Case{"Esc during a run", true, true, {"Arret utilisateur"}},
+                        Case{"return during a run", true, false, {}},
+                        Case{"Esc when idle", false, true, {"Arret utilisateur"}}}) {
+    test::ScopedServices services;
+    platform::SetClockService(nullptr);  // the real clock, so that the run pumps while it throws
+    Tform100 screen;
+    screen.show();
+    TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000000");
+    TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "500");
+    bool runningAtLeave = false, unchanged = false;
+    const auto leave = [&] {
+      runningAtLeave = screen.isRunning();
+      if (c.escape)
+        QTest::keyClick(&screen, Qt::Key_Escape);
+      else
+        QTest::mouseClick(screen.findChild<QPushButton*>("BitBtn4"), Qt::LeftButton);
+    };
+    if (c.duringRun) {
+      // Boxes left, the reset, a second start and the generator choice change nothing mid-run.
+      QTimer::singleShot(30, &screen, [&] {
+        const std::int64_t seedBefore = screen.sequence().seed();
+        test::LeaveFocus(screen.findChild<QWidget*>("SpinEdit1"));
+        test::LeaveFocus(screen.findChild<QWidget*>("SpinEdit3"));
+        screen.BitBtn6Click();
+        screen.BitBtn1Click();
+        QTest::mouseClick(screen.findChild<QRadioButton*>("RadioGroup2_item0"), Qt::LeftButton);
+        unchanged = screen.isRunning() && screen.sequence().seed() == seedBefore &&
+                    screen.sequence().replayThrows() == 1 &&
+                    screen.sequence().mode() == dice::SeedMode::Automatic;
+      });
+      QTimer::singleShot(60, &screen, leave);
+      CLICK_BUTTON(&screen, "BitBtn1");
+      QVERIFY2(runningAtLeave && unchanged, c.what);
+      QVERIFY2(!dice::LastDiceRun().completed, c.what);
+    } else {
+      leave();
+    }
+    QCOMPARE(services.messages.informations(), c.messages);
+    QVERIFY(services.messages.errors().isEmpty());
+    QVERIFY2(!screen.isVisible() && !screen.isRunning(), c.what);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+  }
 }
 
 void DiceScreenTest::aFailureLeavesTheScreenUsable() {

@@ -25,12 +25,12 @@ namespace {
 constexpr QColor kLabelColour{255, 255, 0};
 
 constexpr SlotControls kSlots[] = {
-    {"Button0", "0mm", "Edit0", "Edit13"},      {"Button1", "0.1mm", "Edit1", "Edit14"},
-    {"Button2", "0.2mm", "Edit2", "Edit15"},    {"Button3", "0.3mm", "Edit3", "Edit16"},
-    {"Button4", "0.4mm", "Edit4", "Edit17"},    {"Button5", "0.5mm", "Edit5", "Edit18"},
-    {"Button6", "0.6mm", "Edit6", "Edit19"},    {"Button7", "0.7mm", "Edit7", "Edit20"},
-    {"Button8", "0.8mm", "Edit8", "Edit21"},    {"Button9", "0.9mm", "Edit9", "Edit22"},
-    {"Button10", "1mm", "Edit10", "Edit23"},    {"Button11", "2mm", "Edit11", "Edit24"},
+    {"Button0", "0mm", "Edit0", "Edit13"},   {"Button1", "0.1mm", "Edit1", "Edit14"},
+    {"Button2", "0.2mm", "Edit2", "Edit15"}, {"Button3", "0.3mm", "Edit3", "Edit16"},
+    {"Button4", "0.4mm", "Edit4", "Edit17"}, {"Button5", "0.5mm", "Edit5", "Edit18"},
+    {"Button6", "0.6mm", "Edit6", "Edit19"}, {"Button7", "0.7mm", "Edit7", "Edit20"},
+    {"Button8", "0.8mm", "Edit8", "Edit21"}, {"Button9", "0.9mm", "Edit9", "Edit22"},
+    {"Button10", "1mm", "Edit10", "Edit23"}, {"Button11", "2mm", "Edit11", "Edit24"},
     {"Button12", "3mm", "Edit12", "Edit25"},
 };
 
@@ -38,8 +38,14 @@ const SlotScreenSpec kSpec{
     .objectName = "TForm4",
     .experiment = kBetaExperiment,
     .controls = kSlots,
-    .left = 10, .width = 56, .pitch = 60, .buttonTop = 112, .meanTop = 140, .deviationTop = 163,
-    .meanDecimals = 3, .deviationDecimals = 3,
+    .left = 10,
+    .width = 56,
+    .pitch = 60,
+    .buttonTop = 112,
+    .meanTop = 140,
+    .deviationTop = 163,
+    .meanDecimals = 3,
+    .deviationDecimals = 3,
     .emptyFirstMean = "N0",
     .measurements = {kMinMeasurements, kMaxMeasurements, 1, kDefaultMeasurements},
     .countingTime = {beta::kMinCountingTimeMs, beta::kMaxCountingTimeMs, beta::kCountingTimeStepMs,
@@ -66,7 +72,8 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
   Label11 = YellowLabel(this, "Label11", "La distance est de 4.25 cm", 290, 24);
 
   // The plot buttons show the Greek letters themselves.
-  BitBtn5 = platform::MakeButton(this, "BitBtn5", QString::fromUtf8("βγ"), 520, 6, 50, 36, "Trace Béta + Gamma");
+  BitBtn5 =
+      platform::MakeButton(this, "BitBtn5", QString::fromUtf8("βγ"), 520, 6, 50, 36, "Trace Béta + Gamma");
   BitBtn6 = platform::MakeButton(this, "BitBtn6", QString::fromUtf8("β"), 576, 6, 50, 36, "Trace Béta");
   BitBtn9 = platform::MakeButton(this, "BitBtn9", QString::fromUtf8("βγ β"), 632, 6, 60, 36,
                                  "Trace Béta + Gamma et Béta");
@@ -81,24 +88,26 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
   Label5 = YellowLabel(this, "Label5", "Pour chaque épaisseur on a la Moyenne", 10, 60);
   Label8 = YellowLabel(this, "Label8", "et l' EcartType", 10, 80);
   // The French layout text; the French table corrects its spelling.
-  Memo3 = MakeNoteBox(this, "Memo3", QString::fromUtf8("DoubleClicquer sur\n la valeur de la \nmoyenne pour \nsupprimer la mesure"),
-                      {660, 46, 130, 62}, false);
+  Memo3 = MakeNoteBox(
+      this, "Memo3",
+      QString::fromUtf8("DoubleClicquer sur\n la valeur de la \nmoyenne pour \nsupprimer la mesure"),
+      {660, 46, 130, 62}, false);
   QFont small = Memo3->font();
   small.setPixelSize(10);
   Memo3->setFont(small);
   meanBox(0)->setToolTip("Moyenne");
 
   Chart1 = new platform::Chart(this, "Chart1", {5, 190, 790, 405});
-  Chart1->setTitleLine(0, QString::fromUtf8(
-                              "Ln(Nombre  de désintégrations pour différentes épaisseurs d'Aluminium / N0)"));
+  Chart1->setTitleLine(
+      0, QString::fromUtf8("Ln(Nombre  de désintégrations pour différentes épaisseurs d'Aluminium / N0)"));
   Series1 = Chart1->addPoints("Series1", "Mesures", QCPScatterStyle::ssCircle, 7, Qt::red, Qt::red);
   for (std::size_t k = 0; k < errorSeries_.size(); ++k) {
     const QString title = QString("erreur %1").arg(QString::fromUtf8(kSlots[k].caption).chopped(2));
     errorSeries_[k] = Chart1->addLine(QString("Series%1").arg(k + 2), title, QColor(0, 0, 160), 3);
   }
   Series15 = Chart1->addLine("Series15", "Lissage", Qt::darkGreen, 1.5);
-  Series16 = Chart1->addPoints("Series16", QString::fromUtf8("Béta"), QCPScatterStyle::ssSquare, 5, Qt::magenta,
-                               Qt::magenta);
+  Series16 = Chart1->addPoints("Series16", QString::fromUtf8("Béta"), QCPScatterStyle::ssSquare, 5,
+                               Qt::magenta, Qt::magenta);
   Series17 = Chart1->addLine("Series17", "Ajustement", Qt::black, 1);
   QFont legendFont = Chart1->legend->font();
   legendFont.setPixelSize(9);
@@ -112,7 +121,8 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
                       {560, 230, 110, 100}, true);
   Memo2 = MakeNoteBox(
       this, "Memo2",
-      QString::fromUtf8("Les mesures\nsans \nAluminium  \népaisseur 0  et\népaisseur 3mm\ndoivent être \nfaites"),
+      QString::fromUtf8(
+          "Les mesures\nsans \nAluminium  \népaisseur 0  et\népaisseur 3mm\ndoivent être \nfaites"),
       {560, 340, 110, 115}, true);
   // The beta plot's third refusal: without aluminium the count must exceed the 3 mm background.
   Memo4 = MakeNoteBox(this, "Memo4",

@@ -42,7 +42,7 @@ class TForm4 : public noyalis::absorption::SlotScreen {
   QLabel *Nb_de_mesures, *Label1, *Label11, *Label5, *Label8;
   QLabel *Memo1, *Memo2, *Memo3, *Memo4;
   noyalis::platform::Chart* Chart1;
-  QCPGraph* Series1;                          // the measured points
-  std::array<QCPGraph*, 13> errorSeries_{};   // Series2 … Series14: the k-th measured point's bar
-  QCPGraph *Series15, *Series16, *Series17;   // smoothed curve, beta points, fitted line
+  QCPGraph* Series1;                         // the measured points
+  std::array<QCPGraph*, 13> errorSeries_{};  // Series2 … Series14: the k-th measured point's bar
+  QCPGraph *Series15, *Series16, *Series17;  // smoothed curve, beta points, fitted line
 };

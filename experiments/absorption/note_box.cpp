@@ -9,7 +9,8 @@ QLabel* MakeNoteBox(QWidget* parent, const QString& name, const QString& lines, 
   note->setObjectName(name);
   note->setGeometry(geometry);
   note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  note->setStyleSheet("QLabel { background-color: white; color: black; border: 1px solid black; padding: 2px; }");
+  note->setStyleSheet(
+      "QLabel { background-color: white; color: black; border: 1px solid black; padding: 2px; }");
   note->setVisible(!hidden);
   return note;
 }

@@ -13,7 +13,7 @@ namespace noyalis::absorption {
 
 namespace {
 
-constexpr int kButtonHeight = 25;                 // [px]
+constexpr int kButtonHeight = 25;                  // [px]
 constexpr std::uint32_t kItemsPerClockCheck = 64;  // a clock read costs more than a count
 constexpr std::int64_t kProgressIntervalMs = 10;   // the running display refreshes within a frame
 
@@ -28,8 +28,8 @@ SlotScreen::SlotScreen(QWidget* parent, const SlotScreenSpec& spec, PoissonDraw 
   for (std::size_t k = 0; k < spec.controls.size(); ++k) {
     const SlotControls& c = spec.controls[k];
     const int x = spec.left + static_cast<int>(k) * spec.pitch;
-    QPushButton* button = platform::MakeButton(this, c.button, QString::fromUtf8(c.caption), x, spec.buttonTop,
-                                               spec.width, kButtonHeight);
+    QPushButton* button = platform::MakeButton(this, c.button, QString::fromUtf8(c.caption), x,
+                                               spec.buttonTop, spec.width, kButtonHeight);
     QLineEdit* mean = platform::MakeEdit(this, c.meanBox, x, spec.meanTop, spec.width);
     QLineEdit* deviation = platform::MakeEdit(this, c.deviationBox, x, spec.deviationTop, spec.width);
     mean->setStyleSheet("color: blue;");

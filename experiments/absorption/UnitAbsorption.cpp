@@ -1,6 +1,7 @@
 #include "experiments/absorption/UnitAbsorption.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "experiments/absorption/absorption_constants.h"
@@ -67,9 +68,9 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
                                         "Retour au menu précédent");
   Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 57, 3);
   SpinEdit1->setGeometry(57, 20, 90, 24);
-  Label1 = YellowLabel(this, "Label1", "Duree Comptage ms", 170, 3);
-  SpinEdit2->setGeometry(170, 20, 90, 24);
-  Label11 = YellowLabel(this, "Label11", "La distance est de 4.25 cm", 290, 24);
+  Label1 = YellowLabel(this, "Label1", "Duree Comptage ms", 185, 3);
+  SpinEdit2->setGeometry(185, 20, 90, 24);
+  Label11 = YellowLabel(this, "Label11", "La distance est de 4.25 cm", 300, 24);
 
   // The plot buttons show the Greek letters themselves.
   BitBtn5 =
@@ -96,6 +97,14 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
   small.setPixelSize(10);
   Memo3->setFont(small);
   meanBox(0)->setToolTip("Moyenne");
+  // Thirteen boxes share the width of the screen: a smaller figure keeps "5544.000" whole.
+  for (int k = 0; k < table().size(); ++k)
+    for (QLineEdit* box : {meanBox(k), deviationBox(k)}) {
+      QFont f = box->font();
+      f.setPixelSize(11);
+      box->setFont(f);
+      box->setTextMargins(0, 0, 0, 0);
+    }
 
   Chart1 = new platform::Chart(this, "Chart1", {5, 190, 790, 405});
   Chart1->setTitleLine(
@@ -118,16 +127,16 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
 
   Memo1 = MakeNoteBox(this, "Memo1",
                       QString::fromUtf8("La mesure \nsans \nAluminium  \népaisseur 0 \ndoit être \nfaite"),
-                      {560, 230, 110, 100}, true);
+                      {530, 230, 130, 100}, true);
   Memo2 = MakeNoteBox(
       this, "Memo2",
       QString::fromUtf8(
           "Les mesures\nsans \nAluminium  \népaisseur 0  et\népaisseur 3mm\ndoivent être \nfaites"),
-      {560, 340, 110, 115}, true);
+      {530, 340, 130, 115}, true);
   // The beta plot's third refusal: without aluminium the count must exceed the 3 mm background.
   Memo4 = MakeNoteBox(this, "Memo4",
                       QString::fromUtf8("Sans \nAluminium \nle comptage \ndoit dépasser \ncelui à 3mm"),
-                      {560, 340, 110, 100}, true);
+                      {530, 340, 130, 100}, true);
 
   lockDuringSeries({BitBtn5, BitBtn6, BitBtn9, BitBtn8});
   connect(BitBtn2, &QPushButton::clicked, this, &TForm4::closeScreen);

@@ -70,15 +70,15 @@ TForm6::TForm6(QWidget* parent, PoissonDraw draw)
   Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 10, 44);
   SpinEdit1->setGeometry(10, 61, 95, 24);
   SpinEdit1->setToolTip("entre 2 et 10 000");
-  Label1 = YellowLabel(this, "Label1", "Durée de Comptage ms", 118, 44);
-  SpinEdit2->setGeometry(118, 61, 95, 24);
+  Label1 = YellowLabel(this, "Label1", "Durée de Comptage ms", 178, 44);
+  SpinEdit2->setGeometry(178, 61, 95, 24);
   SpinEdit2->setToolTip("entre 50 et 1000 000");
-  Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 270, 44);
-  Edit2M = platform::MakeEdit(this, "Edit2M", 262, 62, 95);
-  Total = YellowLabel(this, "Total", "Total", 370, 44);
-  Edit4T = platform::MakeEdit(this, "Edit4T", 365, 62, 95);
-  EcartType = YellowLabel(this, "EcartType", "EcartType", 473, 44);
-  Edit3E = platform::MakeEdit(this, "Edit3E", 468, 62, 95);
+  Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 315, 44);
+  Edit2M = platform::MakeEdit(this, "Edit2M", 310, 62, 85);
+  Total = YellowLabel(this, "Total", "Total", 410, 44);
+  Edit4T = platform::MakeEdit(this, "Edit4T", 405, 62, 85);
+  EcartType = YellowLabel(this, "EcartType", "EcartType", 505, 44);
+  Edit3E = platform::MakeEdit(this, "Edit3E", 500, 62, 85);
 
   Label11 = YellowLabel(this, "Label11", "Distance", 10, 93);
   Label5 = YellowLabel(this, "Label5", "Moyenne", 512, 141);
@@ -107,9 +107,9 @@ TForm6::TForm6(QWidget* parent, PoissonDraw draw)
   // Slope and r² sit inside the chart at its upper left, where the line from the origin is low.
   Label2 = platform::MakeLabel(this, "Label2", "Pente", 70, 232);
   Label2->setToolTip(QString::fromUtf8("pente calculée par la méthode d'ajustement linéaire"));
-  Edit8 = platform::MakeEdit(this, "Edit8", 120, 230, 90);
+  Edit8 = platform::MakeEdit(this, "Edit8", 140, 230, 90);
   Label6 = platform::MakeLabel(this, "Label6", "d", 70, 256);
-  Edit9 = platform::MakeEdit(this, "Edit9", 120, 254, 90);
+  Edit9 = platform::MakeEdit(this, "Edit9", 140, 254, 90);
 
   lockDuringSeries({BitBtn5, BitBtn8});
   connect(BitBtn2, &QPushButton::clicked, this, &TForm6::closeScreen);

@@ -36,9 +36,9 @@ const SlotScreenSpec kSpec{
     .objectName = "TForm5",
     .experiment = kLeadExperiment,
     .controls = kSlots,
-    .left = 120,
-    .width = 120,
-    .pitch = 132,
+    .left = 140,
+    .width = 112,
+    .pitch = 130,
     .buttonTop = 98,
     .meanTop = 127,
     .deviationTop = 152,
@@ -73,15 +73,15 @@ TForm5::TForm5(QWidget* parent, PoissonDraw draw)
   Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 110, 42);
   SpinEdit1->setGeometry(110, 59, 90, 24);
   SpinEdit1->setToolTip("entre 2 et 10 000");
-  Label1 = YellowLabel(this, "Label1", "Duree_Comptage ms", 240, 42);
-  SpinEdit2->setGeometry(240, 59, 90, 24);
+  Label1 = YellowLabel(this, "Label1", "Duree_Comptage ms", 260, 42);
+  SpinEdit2->setGeometry(260, 59, 90, 24);
   SpinEdit2->setToolTip("entre 500 et 1000 000");
   Label6 = YellowLabel(this, "Label6", "La distance source-compteur est de 3cm", 370, 63);
-  BitBtn5 = platform::MakeButton(this, "BitBtn5", QString::fromUtf8("γ"), 620, 44, 50, 36, "Trace");
+  BitBtn5 = platform::MakeButton(this, "BitBtn5", QString::fromUtf8("γ"), 660, 44, 45, 36, "Trace");
   QFont greek = BitBtn5->font();
   greek.setPixelSize(18);
   BitBtn5->setFont(greek);
-  BitBtn3 = platform::MakePictureButton(this, "BitBtn3", ":/pictures/glyph_print.svg", "Page", 680, 44, 100,
+  BitBtn3 = platform::MakePictureButton(this, "BitBtn3", ":/pictures/glyph_print.svg", "Page", 712, 44, 84,
                                         36, "Impression");
 
   Label5 = YellowLabel(this, "Label5", "Epaisseur", 10, 102);
@@ -106,9 +106,9 @@ TForm5::TForm5(QWidget* parent, PoissonDraw draw)
   // The fit's heading and results sit inside the chart, at its upper left.
   Label11 = platform::MakeLabel(this, "Label11", QString::fromUtf8("Ajustement linéaire y=ax"), 70, 222);
   Label9 = platform::MakeLabel(this, "Label9", "pente", 70, 245);
-  Edit6 = BorderlessEdit(this, "Edit6", 120, 243);
+  Edit6 = BorderlessEdit(this, "Edit6", 140, 243);
   Label10 = platform::MakeLabel(this, "Label10", "d", 70, 268);
-  Edit7 = BorderlessEdit(this, "Edit7", 120, 266);
+  Edit7 = BorderlessEdit(this, "Edit7", 140, 266);
 
   Memo1 = MakeNoteBox(
       this, "Memo1",

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "experiments/absorption/absorption_constants.h"
 #include "experiments/absorption/beta_plot.h"
@@ -123,6 +124,8 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
   Chart1->legend->setFont(legendFont);
   Chart1->legend->setRowSpacing(0);
   Chart1->setAutoAxes(true, false);
+  SetMinorTickCount(Chart1->xAxis, 9);
+  SetMinorTickCount(Chart1->yAxis, 4);
   Chart1->hide();
 
   Memo1 = MakeNoteBox(this, "Memo1",
@@ -171,7 +174,8 @@ void TForm4::redraw() {
     const QCPRange range = Chart1->plottable(i)->getValueRange(found);
     if (found) lowest = std::min(lowest, range.lower);
   }
-  Chart1->setFixedRange(Chart1->yAxis, lowest < 0 ? lowest * 1.05 : -1, 0);
+  // A curve that hardly leaves 0 (0 mm alone) still gets an axis a tenth deep.
+  Chart1->setFixedRange(Chart1->yAxis, std::min(lowest * 1.05, -0.1), 0);
   Chart1->redraw();
 }
 

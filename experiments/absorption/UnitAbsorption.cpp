@@ -182,12 +182,7 @@ void TForm4::redraw() {
 void TForm4::Button14TraceClick() {
   if (isRunning()) return;
   platform::Guarded(this, [&] {
-    if (table().hasLogarithm(0)) {
-      Trace();
-      Memo1->hide();
-    } else {
-      Memo1->show();
-    }
+    TraceOrWarn();
     redraw();
   });
 }
@@ -204,17 +199,22 @@ void TForm4::BitBtn6Click() {
 void TForm4::Button14TraceBetaClick() {
   if (isRunning()) return;
   platform::Guarded(this, [&] {
-    if (table().hasLogarithm(0)) {
-      Trace();
-      Memo1->hide();
-    } else {
-      Memo1->show();
-    }
+    TraceOrWarn();
     platform::Chart::clear(Series16);
     platform::Chart::clear(Series17);
     TraceBeta();
     redraw();
   });
+}
+
+// The curve when 0 mm is measured; otherwise Memo1, and the chart stays as it was.
+void TForm4::TraceOrWarn() {
+  if (table().hasLogarithm(0)) {
+    Trace();
+    Memo1->hide();
+  } else {
+    Memo1->show();
+  }
 }
 
 void TForm4::Trace() {

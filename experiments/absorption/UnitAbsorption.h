@@ -33,6 +33,7 @@ class TForm4 : public noyalis::absorption::SlotScreen {
   void BitBtn8Click();
 
  private:
+  void TraceOrWarn();
   void Trace();
   void TraceBeta();
   void clearAllSeries();

@@ -87,6 +87,9 @@ TForm5::TForm5(QWidget* parent, PoissonDraw draw)
   Label5 = YellowLabel(this, "Label5", "Epaisseur", 10, 102);
   Label13 = YellowLabel(this, "Label13", "Moyenne", 10, 129);
   Label8 = YellowLabel(this, "Label8", "EcartType", 10, 154);
+  // The French hints stay where a language names no box.
+  for (int k = 0; k < table().size(); ++k)
+    meanBox(k)->setToolTip("DoubleCliquer sur la valeur de la moyenne pour supprimer la mesure");
   slotButton(0)->setToolTip(QString::fromUtf8("Il faut éliminer les rayons béta avec 3mm d'aluminium"));
 
   Chart1 = new platform::Chart(this, "Chart1", {5, 182, 790, 413});

@@ -77,6 +77,7 @@ class AbsorptionScreensTest : public QObject {
   void closingDuringASeriesEndsItWithoutStoring();
   void leadDecimalsFitAndRefusal();
   void leadAndBetaTablesAreIndependent();
+  void leadAndDistanceLanguages();
   void distanceRunningDisplayAndFinalBoxes();
   void distancePlotFitAndRefusal();
   void pagePrintsEachScreen();
@@ -377,6 +378,40 @@ void AbsorptionScreensTest::leadAndBetaTablesAreIndependent() {
   QVERIFY(absorption::LeadAbsorptionTable().measured(4));
   QVERIFY(!absorption::AbsorptionTable().measured(4));
   QCOMPARE(static_cast<double>(absorption::LeadAbsorptionTable()[4].mean), 33.0);
+}
+
+void AbsorptionScreensTest::leadAndDistanceLanguages() {
+  test::ScopedServices services;
+  const QString frenchHint = "DoubleCliquer sur la valeur de la moyenne pour supprimer la mesure";
+  platform::SetLanguageCode("ES");
+  {
+    TForm5 lead(nullptr, &ScriptedDraw::Draw);
+    QCOMPARE(lead.windowTitle(), QString("Absorcion por el Plomo"));
+    QCOMPARE(Text(&lead, "Memo1").section('\n', 0, 0), QString("La medida "));
+    QCOMPARE(Text(&lead, "Label14"), QString("Absorption par le Plomb"));
+    QCOMPARE(lead.findChild<QWidget*>("Edit2")->toolTip(), frenchHint);
+  }
+  platform::SetLanguageCode("DE");
+  {
+    TForm5 lead(nullptr, &ScriptedDraw::Draw);
+    QCOMPARE(lead.findChild<QPushButton*>("Button0")->text(), QString("0 mm (3 mm Al)"));
+    QCOMPARE(lead.findChild<QWidget*>("Edit1")->toolTip(),
+             QString("Doppelklick auf den Mittelwert um die Messung zu löschen"));
+    QCOMPARE(lead.findChild<QWidget*>("Edit0")->toolTip(), frenchHint);
+    QCOMPARE(lead.findChild<QWidget*>("Button0")->toolTip(),
+             QString("Il faut éliminer les rayons béta avec 3mm d'aluminium"));
+    TForm6 distance(nullptr, &ScriptedDraw::Draw);
+    QCOMPARE(distance.windowTitle(), QString("Einfluss des Abstands"));
+    QCOMPARE(Text(&distance, "Memo1"), QString("Es\nwerden \nmindestens\nzwei Punkte\nbenötigt"));
+    QCOMPARE(distance.findChild<QPushButton*>("Button10")->text(), QString("8.5 cm"));
+    QCOMPARE(Text(&distance, "Label9"), QString("Influence de la distance source-compteur"));
+  }
+  platform::SetLanguageCode("UK");
+  TForm6 distance(nullptr, &ScriptedDraw::Draw);
+  QCOMPARE(Text(&distance, "Label5"), QString("For each distance, we have the average"));
+  QCOMPARE(distance.findChild<QPushButton*>("Button0")->text(), QString("4,25cm"));
+  QCOMPARE(distance.findChild<platform::Chart*>("Chart1")->titleLine(0),
+           QString("Number of disintegrations vs. 1/(distance)^2"));
 }
 
 void AbsorptionScreensTest::distanceRunningDisplayAndFinalBoxes() {

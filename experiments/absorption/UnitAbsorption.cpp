@@ -130,16 +130,16 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
 
   Memo1 = MakeNoteBox(this, "Memo1",
                       QString::fromUtf8("La mesure \nsans \nAluminium  \népaisseur 0 \ndoit être \nfaite"),
-                      {530, 230, 130, 100}, true);
+                      {505, 230, 130, 100}, true);
   Memo2 = MakeNoteBox(
       this, "Memo2",
       QString::fromUtf8(
           "Les mesures\nsans \nAluminium  \népaisseur 0  et\népaisseur 3mm\ndoivent être \nfaites"),
-      {530, 340, 130, 115}, true);
+      {505, 340, 130, 115}, true);
   // The beta plot's third refusal: without aluminium the count must exceed the 3 mm background.
   Memo4 = MakeNoteBox(this, "Memo4",
                       QString::fromUtf8("Sans \nAluminium \nle comptage \ndoit dépasser \ncelui à 3mm"),
-                      {530, 340, 130, 100}, true);
+                      {505, 340, 130, 100}, true);
 
   lockDuringSeries({BitBtn5, BitBtn6, BitBtn9, BitBtn8});
   connect(BitBtn2, &QPushButton::clicked, this, &TForm4::closeScreen);

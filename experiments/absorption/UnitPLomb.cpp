@@ -84,7 +84,14 @@ TForm5::TForm5(QWidget* parent, PoissonDraw draw)
   BitBtn3 = platform::MakePictureButton(this, "BitBtn3", ":/pictures/glyph_print.svg", "Page", 712, 44, 84,
                                         36, "Impression");
 
-  Label5 = YellowLabel(this, "Label5", "Epaisseur", 10, 102);
+  // The thickness row's label wraps within the room left of the buttons: Italian and Spanish say
+  // there what the others say above the row.
+  Label5 = new QLabel("Epaisseur", this);
+  Label5->setObjectName("Label5");
+  Label5->setWordWrap(true);
+  Label5->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  Label5->setGeometry(10, 86, 128, 36);
+  Label5->setStyleSheet("color: yellow;");
   Label13 = YellowLabel(this, "Label13", "Moyenne", 10, 129);
   Label8 = YellowLabel(this, "Label8", "EcartType", 10, 154);
   // The French hints stay where a language names no box.

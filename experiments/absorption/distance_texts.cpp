@@ -82,7 +82,7 @@ constexpr platform::TextEntry ES[] = {
   {"Total", Caption, "Total"},
   {"EcartType", Caption, "Desviación típica"},
   {"Nb_de_mesures", Caption, "Número de medidas"},
-  {"Label1", Caption, "Duración del conteo ms"},
+  {"Label1", Caption, "Duración conteo ms"},
   {"Label5", Caption, "Media"},
   {"Label8", Caption, "Desviación típica"},
   {"SpinEdit1", Hint, "entre 2 y 10 000"},

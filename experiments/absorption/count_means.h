@@ -1,0 +1,23 @@
+#pragma once
+// The Poisson means of one measurement in each of the three experiments, rounded ties to even
+// from the extended products in the order given.
+#include <cstdint>
+
+namespace noyalis::absorption {
+
+struct BetaGammaMeans {
+  std::int32_t beta;   // [counts], at least 1
+  std::int32_t gamma;  // [counts], at least 1
+};
+
+// Behind x [mm] of aluminium for a counting time V [ms]: gamma round(V × 0.38 / 25), beta
+// round(V × 6.55 / 25 × e^(−8x)); a mean below 2 becomes 1.
+BetaGammaMeans BetaMeans(std::int32_t countingTimeMs, long double thicknessMm);
+
+// Behind x [mm] of lead for V [ms]: round(V × 0.5 / 25 × e^(−0.09x)) [counts], no lower clamp.
+std::int32_t LeadMean(std::int32_t countingTimeMs, long double thicknessMm);
+
+// At distance d [m] for T [ms]: round(T × 14 / 25 × (0.03 / d)²) [counts].
+std::int32_t DistanceMean(std::int32_t countingTimeMs, long double distanceM);
+
+}  // namespace noyalis::absorption

@@ -1,0 +1,123 @@
+#include "experiments/absorption/slot_screen.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/error_boundary.h"
+#include "platform/services.h"
+#include "platform/spin_edit.h"
+#include "platform/widgets.h"
+
+namespace noyalis::absorption {
+
+namespace {
+
+constexpr int kButtonHeight = 25;                  // [px]
+constexpr std::uint32_t kItemsPerClockCheck = 64;  // a clock read costs more than a count
+constexpr std::int64_t kProgressIntervalMs = 10;   // the running display refreshes within a frame
+
+}  // namespace
+
+SlotScreen::SlotScreen(QWidget* parent, const SlotScreenSpec& spec, PoissonDraw draw)
+    : ScreenBase(parent, spec.objectName), spec_(spec), series_(draw) {
+  const SpinRange& n = spec.measurements;
+  const SpinRange& t = spec.countingTime;
+  SpinEdit1 = new platform::SpinEdit(this, "SpinEdit1", n.minimum, n.maximum, n.step, n.value);
+  SpinEdit2 = new platform::SpinEdit(this, "SpinEdit2", t.minimum, t.maximum, t.step, t.value);
+  for (std::size_t k = 0; k < spec.controls.size(); ++k) {
+    const SlotControls& c = spec.controls[k];
+    const int x = spec.left + static_cast<int>(k) * spec.pitch;
+    QPushButton* button = platform::MakeButton(this, c.button, QString::fromUtf8(c.caption), x,
+                                               spec.buttonTop, spec.width, kButtonHeight);
+    QLineEdit* mean = platform::MakeEdit(this, c.meanBox, x, spec.meanTop, spec.width);
+    QLineEdit* deviation = platform::MakeEdit(this, c.deviationBox, x, spec.deviationTop, spec.width);
+    mean->setStyleSheet("color: blue;");
+    deviation->setStyleSheet("color: fuchsia;");
+    mean->installEventFilter(this);
+    const int slot = static_cast<int>(k);
+    connect(button, &QPushButton::clicked, this, [this, slot] { ButtonClick(slot); });
+    buttons_.push_back(button);
+    means_.push_back(mean);
+    deviations_.push_back(deviation);
+  }
+  // Leaving during a series ends it: nothing is stored and the screen closes once it has stopped.
+  connect(this, &ScreenBase::closeRequestedDuringRun, this, [this] { pump_.requestStop(); });
+}
+
+void SlotScreen::resetSlots() {
+  spec_.experiment.table().reset();
+  for (int k = 0; k < static_cast<int>(buttons_.size()); ++k) emptySlotBoxes(k);
+}
+
+void SlotScreen::lockDuringSeries(std::initializer_list<QWidget*> controls) {
+  for (QWidget* w : controls) locked_.emplace_back(w);
+}
+
+void SlotScreen::emptySlotBoxes(int slot) {
+  meanBox(slot)->setText(slot == 0 ? QString::fromUtf8(spec_.emptyFirstMean) : QString());
+  deviationBox(slot)->clear();
+}
+
+void SlotScreen::EditChange(int slot) {
+  if (isRunning()) return;
+  platform::Guarded(this, [&] {
+    spec_.experiment.table().erase(slot);
+    emptySlotBoxes(slot);
+  });
+}
+
+bool SlotScreen::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    for (std::size_t k = 0; k < means_.size(); ++k)
+      if (watched == means_[k]) {
+        EditChange(static_cast<int>(k));
+        return true;
+      }
+  }
+  return ScreenBase::eventFilter(watched, event);
+}
+
+void SlotScreen::setSeriesControlsEnabled(bool enabled) {
+  for (QPushButton* b : buttons_) b->setEnabled(enabled);
+  for (const QPointer<QWidget>& w : locked_)
+    if (w) w->setEnabled(enabled);
+}
+
+void SlotScreen::ButtonClick(int slot) {
+  if (isRunning()) return;
+  pump_.reset();
+  setRunning(true);
+  setSeriesControlsEnabled(false);
+  platform::Guarded(this, [&] { ActiviteClick(slot); });
+  setSeriesControlsEnabled(true);
+  setRunning(false);
+}
+
+// One series at the slot; the boxes of the slot stay empty while it runs.
+void SlotScreen::ActiviteClick(int slot) {
+  emptySlotBoxes(slot);
+  spec_.experiment.table().erase(slot);
+  seriesStarted();
+  pump_.yieldStage();
+  if (pump_.stopRequested()) return;
+
+  std::uint32_t items = 0;
+  std::int64_t lastShownMs = platform::Clock().nowMs();
+  const std::int32_t n = SpinEdit1->Value();
+  const ItemObserver progress = [&](std::int32_t i, long double total) {
+    if (i != n && ++items % kItemsPerClockCheck != 0) return;
+    const std::int64_t now = platform::Clock().nowMs();
+    if (i != n && now - lastShownMs < kProgressIntervalMs) return;
+    lastShownMs = now;
+    seriesProgress(i, total);
+  };
+  const std::optional<SeriesResult> r =
+      MeasureSlot(spec_.experiment, slot, n, SpinEdit2->Value(), series_, pump_, progress);
+  if (!r) return;
+  meanBox(slot)->setText(platform::FixedText(r->mean, spec_.meanDecimals));
+  deviationBox(slot)->setText(platform::FixedText(r->deviation, spec_.deviationDecimals));
+  seriesEnded(*r);
+}
+
+}  // namespace noyalis::absorption

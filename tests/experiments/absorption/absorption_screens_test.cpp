@@ -1,0 +1,503 @@
+// The aluminium, lead and distance screens driven as a user would, offscreen: series at slots,
+// deletion, the plots and their refusals, clicks during a series, closing during a series,
+// printing and languages.
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+#include <functional>
+
+#include "experiments/absorption/UnitAbsorption.h"
+#include "experiments/absorption/UnitDistance.h"
+#include "experiments/absorption/UnitPLomb.h"
+#include "experiments/absorption/slot_table.h"
+#include "platform/chart.h"
+#include "platform/language.h"
+#include "platform/services.h"
+#include "scripted_draw.h"
+#include "support/scoped_services.h"
+#include "support/widget_helpers.h"
+
+using namespace noyalis;
+using test::ScriptedDraw;
+
+namespace {
+
+QString Text(QWidget* screen, const char* name) {
+  if (auto* edit = screen->findChild<QLineEdit*>(name)) return edit->text();
+  if (auto* label = screen->findChild<QLabel*>(name)) return label->text();
+  return QString("<no %1>").arg(name);
+}
+
+bool Shown(QWidget* screen, const char* name) {
+  return screen->findChild<QWidget*>(name)->isVisible();
+}
+
+int Points(QWidget* screen, const QString& series) {
+  return platform::Chart::pointCount(screen->findChild<platform::Chart*>("Chart1")->series(series));
+}
+
+double FirstKey(QWidget* screen, const QString& series) {
+  auto* graph = qobject_cast<QCPGraph*>(screen->findChild<platform::Chart*>("Chart1")->series(series));
+  return graph->data()->constBegin()->key;
+}
+
+void DoubleClick(QWidget* screen, const char* box) {
+  QTest::mouseDClick(screen->findChild<QLineEdit*>(box), Qt::LeftButton);
+}
+
+// A clock that moves 20 ms at every reading, so that a series' running display refreshes.
+class RunningClock final : public platform::ClockService {
+ public:
+  std::int64_t nowMs() override { return now_ += 20; }
+  void sleepMs(int ms) override { now_ += ms; }
+
+ private:
+  std::int64_t now_ = 0;
+};
+
+}  // namespace
+
+class AbsorptionScreensTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void init();
+
+  void betaOpensWithN0AndInEveryLanguage();
+  void betaSeriesFillsDeletesAndMeasuresAgain();
+  void betaCurveSeriesAndSmoothing();
+  void betaRefusalsAndTheirEffectsOnTheChart_data();
+  void betaRefusalsAndTheirEffectsOnTheChart();
+  void clicksDuringASeriesAreIgnored();
+  void closingDuringASeriesEndsItWithoutStoring();
+  void leadDecimalsFitAndRefusal();
+  void leadAndBetaTablesAreIndependent();
+  void leadAndDistanceLanguages();
+  void distanceRunningDisplayAndFinalBoxes();
+  void distancePlotFitAndRefusal();
+  void pagePrintsEachScreen();
+
+ private:
+  QTemporaryDir dir_;
+};
+
+void AbsorptionScreensTest::initTestCase() {
+  QLocale::setDefault(QLocale::c());
+  QVERIFY(dir_.isValid());
+}
+
+void AbsorptionScreensTest::init() {
+  platform::SetLanguageCode("FR");
+  ScriptedDraw::Reset();
+}
+
+void AbsorptionScreensTest::betaOpensWithN0AndInEveryLanguage() {
+  test::ScopedServices services;
+  {
+    absorption::AbsorptionTable().store(4, 0.4L, 300, 2);  // a visit before: nothing carries over
+    TForm4 screen(nullptr, &ScriptedDraw::Draw);
+    screen.show();
+    QCOMPARE(screen.objectName(), QString("TForm4"));
+    QCOMPARE(screen.windowTitle(), QString("Absorption par l'Aluminium"));
+    QCOMPARE(Text(&screen, "Edit0"), QString("N0"));
+    for (int k = 1; k <= 25; ++k) QVERIFY(Text(&screen, qPrintable(QString("Edit%1").arg(k))).isEmpty());
+    QVERIFY(!absorption::AbsorptionTable().measured(4));
+    QVERIFY(Shown(&screen, "Chart1"));
+    for (const char* memo : {"Memo1", "Memo2", "Memo4"}) QVERIFY(!Shown(&screen, memo));
+    QCOMPARE(Text(&screen, "Memo3").section('\n', 0, 0), QString("DoubleCliquer sur"));
+    QCOMPARE(screen.findChild<QWidget*>("Edit7")->toolTip(), QString("Moyenne"));
+    QCOMPARE(screen.findChild<QWidget*>("Edit20")->toolTip(), QString("Ecart type"));
+    QCOMPARE(screen.findChild<QPushButton*>("BitBtn9")->text(), QString("βγ β"));
+    QCOMPARE(screen.findChild<QCPAbstractPlottable*>("Series15")->name(), QString("Lissage"));
+  }
+  platform::SetLanguageCode("DE");
+  {
+    TForm4 screen(nullptr, &ScriptedDraw::Draw);
+    QCOMPARE(screen.windowTitle(), QString("Absorption durch Aluminium"));
+    QCOMPARE(screen.findChild<QPushButton*>("Button1")->text(), QString("0.1 mm"));
+    // German leaves the deletion note in its French layout text, and hints two boxes only.
+    QCOMPARE(Text(&screen, "Memo3").section('\n', 0, 0), QString("DoubleClicquer sur"));
+    QCOMPARE(Text(&screen, "Label5"), QString("Pour chaque épaisseur on a la Moyenne"));
+    QCOMPARE(screen.findChild<QWidget*>("Edit0")->toolTip(), QString("Mittelwert"));
+    QCOMPARE(screen.findChild<QWidget*>("Edit25")->toolTip(), QString("Standardabweichung"));
+    QVERIFY(screen.findChild<QWidget*>("Edit1")->toolTip().isEmpty());
+    QCOMPARE(screen.findChild<QWidget*>("BitBtn6")->toolTip(), QString("Trace Béta"));
+  }
+  platform::SetLanguageCode("IT");
+  TForm4 screen(nullptr, &ScriptedDraw::Draw);
+  QCOMPARE(Text(&screen, "Memo1").section('\n', 0, 0), QString("La misura "));
+  QCOMPARE(screen.findChild<QWidget*>("Edit0")->toolTip(), QString("Moyenne"));
+  QVERIFY(screen.findChild<QWidget*>("Edit13")->toolTip().isEmpty());
+}
+
+void AbsorptionScreensTest::betaSeriesFillsDeletesAndMeasuresAgain() {
+  test::ScopedServices services;
+  TForm4 screen(nullptr, &ScriptedDraw::Draw);
+  screen.show();
+  // 0.5 mm, 10 s: beta mean 48 drawn first, then gamma 152; counts 48 + 150 and 48 + 154.
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "2");
+  ScriptedDraw::blocks = {{48}, {150, 154}};
+  CLICK_BUTTON(&screen, "Button5");
+  QCOMPARE(ScriptedDraw::meansAsked, (std::vector<std::int32_t>{48, 152}));
+  QCOMPARE(Text(&screen, "Edit5"), QString("200.000"));
+  QCOMPARE(Text(&screen, "Edit18"), QString("2.000"));
+  const absorption::SlotColumn& slot = absorption::AbsorptionTable()[5];
+  QCOMPARE(static_cast<double>(slot.position), 0.5);
+  QCOMPARE(static_cast<double>(slot.deviation), 2.0);
+
+  // Measured again: equal counts, the deviation floor shown as 0.000.
+  CLICK_BUTTON(&screen, "Button5");
+  QCOMPARE(Text(&screen, "Edit5"), QString("200.000"));
+  QCOMPARE(Text(&screen, "Edit18"), QString("0.000"));
+  QCOMPARE(absorption::AbsorptionTable()[5].deviation, 0.00001L);
+
+  // Double-clicks delete: "N0" comes back in the 0 mm box only.
+  CLICK_BUTTON(&screen, "Button0");
+  QCOMPARE(Text(&screen, "Edit0"), QString("2772.000"));
+  DoubleClick(&screen, "Edit0");
+  DoubleClick(&screen, "Edit5");
+  QCOMPARE(Text(&screen, "Edit0"), QString("N0"));
+  QVERIFY(Text(&screen, "Edit13").isEmpty());
+  QVERIFY(Text(&screen, "Edit5").isEmpty());
+  QVERIFY(Text(&screen, "Edit18").isEmpty());
+  QVERIFY(!absorption::AbsorptionTable().measured(0));
+  QVERIFY(!absorption::AbsorptionTable().measured(5));
+  QCOMPARE(static_cast<double>(absorption::AbsorptionTable()[5].position), 0.5);  // the thickness stays
+}
+
+void AbsorptionScreensTest::betaCurveSeriesAndSmoothing() {
+  test::ScopedServices services;
+  TForm4 screen(nullptr, &ScriptedDraw::Draw);
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "2");
+  // 0, 0.5 and 3 mm with a spread at 0.5 mm: counts 180 and 220 around 200.
+  CLICK_BUTTON(&screen, "Button0");
+  ScriptedDraw::blocks = {{48}, {132, 172}};
+  CLICK_BUTTON(&screen, "Button5");
+  CLICK_BUTTON(&screen, "Button12");
+  CLICK_BUTTON(&screen, "BitBtn5");
+  QCOMPARE(Points(&screen, "Series1"), 3);
+  // The k-th measured point's bar in the k-th error series: 0.5 mm in the series titled 0.1.
+  QCOMPARE(Points(&screen, "Series2"), 3);
+  QCOMPARE(Points(&screen, "Series3"), 3);
+  QCOMPARE(FirstKey(&screen, "Series3"), 0.5);
+  QCOMPARE(Points(&screen, "Series4"), 3);
+  QCOMPARE(FirstKey(&screen, "Series4"), 3.0);
+  for (int s = 5; s <= 14; ++s) QCOMPARE(Points(&screen, QString("Series%1").arg(s)), 0);
+  QCOMPARE(screen.findChild<QCPAbstractPlottable*>("Series3")->name(), QString("erreur 0.1"));
+  // The smoothed middle point: a third of the way from the chord towards ln(200 / 2772) falls far
+  // above the point, so it is held at the top of its bar.
+  auto* smooth = qobject_cast<QCPGraph*>(screen.findChild<platform::Chart*>("Chart1")->series("Series15"));
+  QCOMPARE(smooth->dataCount(), 3);
+  const double l2 = std::log(200.0 / 2772), l3 = std::log(153.0 / 2772);
+  const double chord = l3 * 0.5 / 3;
+  const double pulled = chord + (l2 - chord) / 3;
+  const double half = 0.00001 / 2772 + 20.0 / 200;
+  QVERIFY(pulled > l2 + half);
+  QVERIFY(std::abs(smooth->data()->at(1)->value - (l2 + half)) < 1e-12);
+  QVERIFY(std::abs(smooth->data()->at(2)->value - l3) < 1e-12);
+  QVERIFY(services.messages.all().empty());
+}
+
+void AbsorptionScreensTest::betaRefusalsAndTheirEffectsOnTheChart_data() {
+  QTest::addColumn<QStringList>("deleted");
+  QTest::addColumn<bool>("n0BelowBackground");
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<bool>("memo1");
+  QTest::addColumn<bool>("memo2");
+  QTest::addColumn<bool>("memo4");
+  QTest::addColumn<int>("curvePoints");
+  QTest::addColumn<int>("betaPoints");
+  // Before each row the chart shows 0, 0.5 and 3 mm: three curve points and two beta points.
+  QTest::newRow("βγ without 0 mm: Memo1, the chart kept")
+      << QStringList{"Edit0"} << false << "BitBtn5" << true << false << false << 3 << 2;
+  QTest::newRow("β without 3 mm: Memo2, the chart cleared")
+      << QStringList{"Edit12"} << false << "BitBtn6" << false << true << false << 0 << 0;
+  QTest::newRow("βγ β without 0 mm: both, the curve kept without beta points")
+      << QStringList{"Edit0"} << false << "BitBtn9" << true << true << false << 3 << 0;
+  QTest::newRow("βγ β without 3 mm: the new curve, Memo2")
+      << QStringList{"Edit12"} << false << "BitBtn9" << false << true << false << 2 << 0;
+  QTest::newRow("β with N0 below the background: its own note, no beta point")
+      << QStringList{} << true << "BitBtn6" << false << false << true << 0 << 0;
+  QTest::newRow("β twice with the same data: drawn once")
+      << QStringList{} << false << "BitBtn6" << false << false << false << 0 << 2;
+}
+
+void AbsorptionScreensTest::betaRefusalsAndTheirEffectsOnTheChart() {
+  QFETCH(QStringList, deleted);
+  QFETCH(bool, n0BelowBackground);
+  QFETCH(QString, button);
+  test::ScopedServices services;
+  TForm4 screen(nullptr, &ScriptedDraw::Draw);
+  screen.show();
+  for (const char* slot : {"Button0", "Button5", "Button12"}) CLICK_BUTTON(&screen, slot);
+  CLICK_BUTTON(&screen, "BitBtn9");
+  QCOMPARE(Points(&screen, "Series1"), 3);
+  QCOMPARE(Points(&screen, "Series16"), 2);
+  for (const QString& box : deleted) DoubleClick(&screen, qPrintable(box));
+  if (n0BelowBackground) {
+    ScriptedDraw::blocks = {{1}, {1}};  // counts of 2 at 0 mm, under 153 at 3 mm
+    CLICK_BUTTON(&screen, "Button0");
+  }
+  CLICK_BUTTON(&screen, button);
+  if (button == "BitBtn6") CLICK_BUTTON(&screen, button);
+  QFETCH(bool, memo1);
+  QFETCH(bool, memo2);
+  QFETCH(bool, memo4);
+  QFETCH(int, curvePoints);
+  QFETCH(int, betaPoints);
+  QCOMPARE(Shown(&screen, "Memo1"), memo1);
+  QCOMPARE(Shown(&screen, "Memo2"), memo2);
+  QCOMPARE(Shown(&screen, "Memo4"), memo4);
+  QCOMPARE(Points(&screen, "Series1"), curvePoints);
+  QCOMPARE(Points(&screen, "Series16"), betaPoints);
+  QCOMPARE(Points(&screen, "Series17"), betaPoints);
+  QVERIFY(services.messages.all().empty());
+}
+
+void AbsorptionScreensTest::clicksDuringASeriesAreIgnored() {
+  test::ScopedServices services;
+  TForm4 screen(nullptr, &ScriptedDraw::Draw);
+  screen.show();
+  CLICK_BUTTON(&screen, "Button3");
+  bool acted = false;
+  ScriptedDraw::duringDraw = [&] {
+    acted = true;
+    QVERIFY(screen.isRunning());
+    // Another slot, the plot buttons and Page are disabled; a double-click deletes nothing.
+    for (const char* name : {"Button7", "Button5", "BitBtn5", "BitBtn6", "BitBtn9", "BitBtn8"}) {
+      auto* button = screen.findChild<QPushButton*>(name);
+      QVERIFY(!button->isEnabled());
+      QTest::mouseClick(button, Qt::LeftButton);
+    }
+    screen.ButtonClick(7);  // even reached directly, a second series does not start
+    screen.Button14TraceClick();
+    DoubleClick(&screen, "Edit3");
+  };
+  CLICK_BUTTON(&screen, "Button5");
+  QVERIFY(acted);
+  // One series, its two blocks only; slot 3 kept, slot 7 untouched, no plot drawn, no print.
+  QCOMPARE(ScriptedDraw::meansAsked, (std::vector<std::int32_t>{238, 152, 48, 152}));
+  QCOMPARE(Text(&screen, "Edit3"), QString("390.000"));
+  QCOMPARE(Text(&screen, "Edit5"), QString("200.000"));
+  QVERIFY(Text(&screen, "Edit7").isEmpty());
+  QVERIFY(!absorption::AbsorptionTable().measured(7));
+  QCOMPARE(Points(&screen, "Series1"), 0);
+  QVERIFY(!Shown(&screen, "Memo1"));
+  QCOMPARE(services.printing.dialogsShown(), 0);
+  QVERIFY(!screen.isRunning());
+  QVERIFY(screen.findChild<QPushButton*>("Button7")->isEnabled());
+  QVERIFY(screen.findChild<QPushButton*>("BitBtn8")->isEnabled());
+}
+
+void AbsorptionScreensTest::closingDuringASeriesEndsItWithoutStoring() {
+  test::ScopedServices services;
+  TForm6 screen(nullptr, &ScriptedDraw::Draw);
+  screen.show();
+  CLICK_BUTTON(&screen, "Button9");
+  QCOMPARE(Text(&screen, "Edit1"), QString("140.000"));
+  ScriptedDraw::duringDraw = [&] { CLICK_BUTTON(&screen, "BitBtn2"); };
+  CLICK_BUTTON(&screen, "Button9");
+  QVERIFY(!screen.isVisible());
+  QCOMPARE(screen.result(), int(QDialog::Accepted));
+  // The series stopped: the slot stays deleted, nothing half-done is stored.
+  QVERIFY(!absorption::DistanceTable().measured(2));
+  QVERIFY(Text(&screen, "Edit1").isEmpty());
+  QVERIFY(services.messages.all().empty());
+}
+
+void AbsorptionScreensTest::leadDecimalsFitAndRefusal() {
+  test::ScopedServices services;
+  TForm5 screen(nullptr, &ScriptedDraw::Draw);
+  screen.show();
+  QCOMPARE(screen.windowTitle(), QString("Absorption par le Plomb"));
+  QVERIFY(Text(&screen, "Edit0").isEmpty());  // no "N0" here
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "2");
+  ScriptedDraw::blocks = {{190, 211}};
+  CLICK_BUTTON(&screen, "Button0");
+  QCOMPARE(ScriptedDraw::meansAsked, std::vector<std::int32_t>{200});
+  QCOMPARE(Text(&screen, "Edit0"), QString("200.5"));
+  QCOMPARE(Text(&screen, "Edit13"), QString("10.50"));
+
+  // 0 mm alone: Memo1, the chart and the results cleared.
+  CLICK_BUTTON(&screen, "BitBtn5");
+  QVERIFY(Shown(&screen, "Memo1"));
+  QVERIFY(Text(&screen, "Edit6").isEmpty());
+
+  // With 10 mm: the line passes through the point, d = 1.
+  CLICK_BUTTON(&screen, "Button10");
+  QCOMPARE(Text(&screen, "Edit2"), QString("81.0"));
+  CLICK_BUTTON(&screen, "BitBtn5");
+  QVERIFY(!Shown(&screen, "Memo1"));
+  QCOMPARE(Text(&screen, "Edit6"), QString::number(std::log(81 / 200.5) / 10, 'f', 5));
+  QCOMPARE(Text(&screen, "Edit7"), QString("1.00000"));
+  QCOMPARE(Points(&screen, "Series1"), 2);
+  QCOMPARE(Points(&screen, "Series2"), 2);
+  QCOMPARE(Points(&screen, "Series3"), 3);
+  QCOMPARE(Points(&screen, "Series4"), 3);
+  QCOMPARE(FirstKey(&screen, "Series4"), 10.0);
+  QCOMPARE(Points(&screen, "Series5"), 0);
+  auto* chart = screen.findChild<platform::Chart*>("Chart1");
+  QCOMPARE(chart->yAxis->range().lower, -2.5);
+  QCOMPARE(chart->yAxis->range().upper, 0.5);
+  QCOMPARE(chart->xAxis->label(), QString("mm"));
+
+  // Deleting 0 mm leaves the chart as drawn; the next plot refuses and clears it.
+  DoubleClick(&screen, "Edit0");
+  QCOMPARE(Points(&screen, "Series1"), 2);
+  CLICK_BUTTON(&screen, "BitBtn5");
+  QVERIFY(Shown(&screen, "Memo1"));
+  for (int s = 1; s <= 7; ++s) QCOMPARE(Points(&screen, QString("Series%1").arg(s)), 0);
+  QVERIFY(Text(&screen, "Edit6").isEmpty());
+  QVERIFY(Text(&screen, "Edit7").isEmpty());
+
+  // Every mean equal to N0: d shows a dash, never NaN.
+  ScriptedDraw::blocks = {{81}};
+  CLICK_BUTTON(&screen, "Button0");
+  CLICK_BUTTON(&screen, "BitBtn5");
+  QCOMPARE(Text(&screen, "Edit6"), QString("0.00000"));
+  QCOMPARE(Text(&screen, "Edit7"), QString("-"));
+  QVERIFY(services.messages.all().empty());
+}
+
+void AbsorptionScreensTest::leadAndBetaTablesAreIndependent() {
+  test::ScopedServices services;
+  TForm4 beta(nullptr, &ScriptedDraw::Draw);
+  beta.show();
+  CLICK_BUTTON(&beta, "Button2");
+  TForm5 lead(nullptr, &ScriptedDraw::Draw);
+  lead.show();
+  CLICK_BUTTON(&lead, "Button12");
+  QVERIFY(absorption::AbsorptionTable().measured(2));
+  QVERIFY(!absorption::LeadAbsorptionTable().measured(2));
+  QVERIFY(absorption::LeadAbsorptionTable().measured(4));
+  QVERIFY(!absorption::AbsorptionTable().measured(4));
+  QCOMPARE(static_cast<double>(absorption::LeadAbsorptionTable()[4].mean), 33.0);
+}
+
+void AbsorptionScreensTest::leadAndDistanceLanguages() {
+  test::ScopedServices services;
+  const QString frenchHint = "DoubleCliquer sur la valeur de la moyenne pour supprimer la mesure";
+  platform::SetLanguageCode("ES");
+  {
+    TForm5 lead(nullptr, &ScriptedDraw::Draw);
+    QCOMPARE(lead.windowTitle(), QString("Absorcion por el Plomo"));
+    QCOMPARE(Text(&lead, "Memo1").section('\n', 0, 0), QString("La medida "));
+    QCOMPARE(Text(&lead, "Label14"), QString("Absorption par le Plomb"));
+    QCOMPARE(lead.findChild<QWidget*>("Edit2")->toolTip(), frenchHint);
+  }
+  platform::SetLanguageCode("DE");
+  {
+    TForm5 lead(nullptr, &ScriptedDraw::Draw);
+    QCOMPARE(lead.findChild<QPushButton*>("Button0")->text(), QString("0 mm (3 mm Al)"));
+    QCOMPARE(lead.findChild<QWidget*>("Edit1")->toolTip(),
+             QString("Doppelklick auf den Mittelwert um die Messung zu löschen"));
+    QCOMPARE(lead.findChild<QWidget*>("Edit0")->toolTip(), frenchHint);
+    QCOMPARE(lead.findChild<QWidget*>("Button0")->toolTip(),
+             QString("Il faut éliminer les rayons béta avec 3mm d'aluminium"));
+    TForm6 distance(nullptr, &ScriptedDraw::Draw);
+    QCOMPARE(distance.windowTitle(), QString("Einfluss des Abstands"));
+    QCOMPARE(Text(&distance, "Memo1"), QString("Es\nwerden \nmindestens\nzwei Punkte\nbenötigt"));
+    QCOMPARE(distance.findChild<QPushButton*>("Button10")->text(), QString("8.5 cm"));
+    QCOMPARE(Text(&distance, "Label9"), QString("Influence de la distance source-compteur"));
+  }
+  platform::SetLanguageCode("UK");
+  TForm6 distance(nullptr, &ScriptedDraw::Draw);
+  QCOMPARE(Text(&distance, "Label5"), QString("For each distance, we have the average"));
+  QCOMPARE(distance.findChild<QPushButton*>("Button0")->text(), QString("4,25cm"));
+  QCOMPARE(distance.findChild<platform::Chart*>("Chart1")->titleLine(0),
+           QString("Number of disintegrations vs. 1/(distance)^2"));
+}
+
+void AbsorptionScreensTest::distanceRunningDisplayAndFinalBoxes() {
+  test::ScopedServices services;
+  RunningClock clock;
+  platform::SetClockService(&clock);
+  TForm6 screen(nullptr, &ScriptedDraw::Draw);
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "200");
+  std::vector<std::int32_t> counts(200);
+  for (int i = 0; i < 200; ++i) counts[static_cast<std::size_t>(i)] = i + 1;  // 1, 2, … 200
+  ScriptedDraw::blocks = {counts};
+  QStringList totals, means;
+  auto* total = screen.findChild<QLineEdit*>("Edit4T");
+  auto* mean = screen.findChild<QLineEdit*>("Edit2M");
+  connect(total, &QLineEdit::textChanged, this, [&](const QString& t) { totals << t; });
+  connect(mean, &QLineEdit::textChanged, this, [&](const QString& t) { means << t; });
+  CLICK_BUTTON(&screen, "Button2");
+  platform::SetClockService(nullptr);
+  // The running total after 64 and 128 counts, then the final ones.
+  QVERIFY2(totals.contains("2080") && totals.contains("8256"), qPrintable(totals.join(' ')));
+  QVERIFY2(means.contains("32.5"), qPrintable(means.join(' ')));
+  QCOMPARE(Text(&screen, "Edit4T"), QString("20100"));
+  QCOMPARE(Text(&screen, "Edit2M"), QString("100.5"));
+  QCOMPARE(Text(&screen, "Edit3E"), QString::number(std::sqrt((200.0 * 200 - 1) / 12), 'f', 3));
+  QCOMPARE(Text(&screen, "Edit6"), QString("100.500"));
+  QCOMPARE(ScriptedDraw::meansAsked, std::vector<std::int32_t>{560});
+}
+
+void AbsorptionScreensTest::distancePlotFitAndRefusal() {
+  test::ScopedServices services;
+  TForm6 screen(nullptr, &ScriptedDraw::Draw);
+  screen.show();
+  CLICK_BUTTON(&screen, "Button9");
+  CLICK_BUTTON(&screen, "BitBtn5");  // one distance: the message, the empty chart kept
+  QVERIFY(Shown(&screen, "Memo1"));
+  QCOMPARE(Points(&screen, "Series1"), 0);
+
+  for (const char* d : {"Button2", "Button0", "Button10", "Button11"}) CLICK_BUTTON(&screen, d);
+  QCOMPARE(Text(&screen, "Edit0"), QString("279.000"));
+  CLICK_BUTTON(&screen, "BitBtn5");
+  QVERIFY(!Shown(&screen, "Memo1"));
+  QCOMPARE(Text(&screen, "Edit8"), QString("0.504"));
+  QCOMPARE(Text(&screen, "Edit9"), QString("1.000"));
+  QCOMPARE(Points(&screen, "Series1"), 5);
+  QCOMPARE(Points(&screen, "Series2"), 6);  // with the origin
+  auto* chart = screen.findChild<platform::Chart*>("Chart1");
+  QCOMPARE(chart->xAxis->range().lower, 0.0);
+  QCOMPARE(chart->yAxis->range().lower, 0.0);
+  QVERIFY(chart->yAxis->range().upper >= 560);
+
+  // Without 3 cm: four points, the first bar at 4.25 cm.
+  DoubleClick(&screen, "Edit6");
+  QVERIFY(Text(&screen, "Edit6").isEmpty());
+  CLICK_BUTTON(&screen, "BitBtn5");
+  QCOMPARE(Points(&screen, "Series1"), 4);
+  QCOMPARE(Points(&screen, "Series7"), 0);
+  QVERIFY(std::abs(FirstKey(&screen, "Series3") - 1 / (0.0425 * 0.0425)) < 1e-6);
+
+  // Down to one distance: the message, the four-point chart kept.
+  for (const char* box : {"Edit0", "Edit1", "Edit2"}) DoubleClick(&screen, box);
+  CLICK_BUTTON(&screen, "BitBtn5");
+  QVERIFY(Shown(&screen, "Memo1"));
+  QCOMPARE(Points(&screen, "Series1"), 4);
+}
+
+void AbsorptionScreensTest::pagePrintsEachScreen() {
+  test::ScopedServices services;
+  TForm4 beta(nullptr, &ScriptedDraw::Draw);
+  TForm5 lead(nullptr, &ScriptedDraw::Draw);
+  TForm6 distance(nullptr, &ScriptedDraw::Draw);
+  const std::pair<platform::ScreenBase*, const char*> pages[] = {
+      {&beta, "BitBtn8"}, {&lead, "BitBtn3"}, {&distance, "BitBtn8"}};
+  int printed = 0;
+  for (const auto& [screen, page] : pages) {
+    screen->show();
+    const QString pdf = dir_.filePath(QString("%1.pdf").arg(screen->objectName()));
+    services.printing.setDialogOutput(pdf);
+    CLICK_BUTTON(screen, page);
+    QCOMPARE(services.printing.dialogsShown(), ++printed);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    QCOMPARE(screen->palette().color(QPalette::Window), platform::kSilver);
+  }
+}
+
+QTEST_MAIN(AbsorptionScreensTest)
+#include "absorption_screens_test.moc"

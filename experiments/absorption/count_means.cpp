@@ -16,10 +16,10 @@ std::int32_t AtLeastOne(long double rounded) {
 
 }  // namespace
 
-BetaGammaMeans BetaMeans(std::int32_t countingTimeMs, long double thicknessMm) {
+BetaGammaMeans BetaMeans(std::int32_t countingTimeMs, long double thicknessMm, long double rateFactor) {
   const long double v = countingTimeMs;
-  const long double gamma = kernel::RoundEven(v * beta::kGammaCountsPer25ms / kReferenceTimeMs);
-  const long double unattenuated = v * beta::kBetaCountsPer25ms / kReferenceTimeMs;
+  const long double gamma = kernel::RoundEven(v * beta::kGammaCountsPer25ms * rateFactor / kReferenceTimeMs);
+  const long double unattenuated = v * beta::kBetaCountsPer25ms * rateFactor / kReferenceTimeMs;
   const long double betaMean =
       kernel::RoundEven(std::exp(-beta::kAttenuationPerMm * thicknessMm) * unattenuated);
   return {AtLeastOne(betaMean), AtLeastOne(gamma)};

@@ -28,14 +28,7 @@ inline constexpr std::int32_t kCountArraySize = 1'000'003;
 // The three aluminium screens [mm], in the order the run measures them.
 inline constexpr std::array<std::int32_t, 3> kThicknessesMm = {1, 2, 3};
 
-// Count rates at 4.25 cm, per 25 ms [counts]; the source stands at 3 cm here, which doubles them.
-inline constexpr long double kBetaCountsPer25ms = 6.55L;
-inline constexpr long double kGammaCountsPer25ms = 0.38L;
+// The source stands at 3 cm here, not at the beta screen's 4.25 cm, which doubles the count rates.
 inline constexpr long double kRateFactorAt3cm = 2;
-inline constexpr long double kReferenceCountingTimeMs = 25;
-// Beta attenuation in aluminium [1/mm].
-inline constexpr long double kBetaAttenuationPerMm = 8;
-// The Poisson table takes no mean below this: a mean that rounds under 2 becomes 1.
-inline constexpr std::int32_t kSmallestMean = 1;
 
 }  // namespace noyalis::thickness_series

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "experiments/thickness_series/counting_means.h"
+#include "experiments/absorption/count_means.h"
 #include "experiments/thickness_series/thickness_series_constants.h"
 #include "kernel/checked.h"
 #include "kernel/error.h"
@@ -54,8 +54,8 @@ bool MeasureThickness(SeriesRunData& data, int thickness, RunShape shape, kernel
       checkedAt(std::span<std::vector<long double>>(data.SeriesMeans), thickness);
   host.yieldStage();
   if (host.stopRequested()) return false;
-  const CountingMeans m =
-      BetaGammaMeans(shape.countingTimeMs, kThicknessesMm[static_cast<std::size_t>(thickness)]);
+  const absorption::BetaGammaMeans m = absorption::BetaMeans(
+      shape.countingTimeMs, kThicknessesMm[static_cast<std::size_t>(thickness)], kRateFactorAt3cm);
   const std::int32_t total = shape.measurements * shape.series;  // at most 1 000 001, checked above
   draw(m.beta, total, data.BetaCounts, host);
   if (host.stopRequested()) return false;  // a stop waits for one draw of the million at most

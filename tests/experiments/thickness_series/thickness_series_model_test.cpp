@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "experiments/absorption/count_means.h"
 #include "experiments/thickness_series/class_duration.h"
-#include "experiments/thickness_series/counting_means.h"
 #include "experiments/thickness_series/thickness_series_constants.h"
 #include "experiments/thickness_series/thickness_series_run.h"
 #include "kernel/error.h"
@@ -54,7 +54,7 @@ TEST(ThicknessSeriesMeansTest, BetaAndGammaMeansPerScreen) {
       {550, 1, 1, 17},           {775, 1, 1, 24},  // γ = 16.72, 23.56
   };
   for (const Case& c : kCases) {
-    const CountingMeans m = BetaGammaMeans(c.t, c.x);
+    const absorption::BetaGammaMeans m = absorption::BetaMeans(c.t, c.x, kRateFactorAt3cm);
     EXPECT_EQ(m.beta, c.beta) << "T " << c.t << " ms, " << static_cast<double>(c.x) << " mm";
     EXPECT_EQ(m.gamma, c.gamma) << "T " << c.t << " ms";
   }
@@ -289,7 +289,8 @@ void ExpectProportionsFollowTheLaw(RunShape shape, const std::array<long double,
   expectNear(1 - strict, law[0], "ties", 0);
   // The mean boxes: n × S measurements of mean β + γ behind each screen.
   for (int t = 0; t < 3; ++t) {
-    const CountingMeans m = BetaGammaMeans(shape.countingTimeMs, kThicknessesMm[t]);
+    const absorption::BetaGammaMeans m =
+        absorption::BetaMeans(shape.countingTimeMs, kThicknessesMm[t], kRateFactorAt3cm);
     const long double mean = m.beta + m.gamma;
     EXPECT_NEAR(static_cast<double>(MeanOfSeriesMeans(data, t, shape.series)), static_cast<double>(mean),
                 static_cast<double>(5 * std::sqrt(mean / (shape.measurements * shape.series))));

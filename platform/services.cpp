@@ -3,8 +3,6 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -12,15 +10,27 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QThread>
-#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstring>
 
 #include "kernel/error.h"
 #include "kernel/wave_image.h"
+#include "platform/playback_wait.h"
+#include "platform/print_queue.h"
+#include "platform/sound_server_probe.h"
 
 namespace noyalis::platform {
+
+bool PrintService::acceptsJobs(const QPrinter&) {
+  return true;
+}
+int PrintService::newestJob(const QPrinter&) {
+  return 0;
+}
+bool PrintService::tookJob(const QPrinter&, int) {
+  return true;
+}
 
 namespace {
 
@@ -46,6 +56,20 @@ class DialogPrinting final : public PrintService {
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPrinterName(info.printerName());
     return printer.outputFormat() == QPrinter::NativeFormat && printer.printerName() == info.printerName();
+  }
+  bool acceptsJobs(const QPrinter& printer) override {
+    return !IsQueue(printer) || QueueAcceptsJobs(printer.printerName());
+  }
+  int newestJob(const QPrinter& printer) override {
+    return IsQueue(printer) ? NewestJob(printer.printerName()) : 0;
+  }
+  bool tookJob(const QPrinter& printer, int jobBefore) override {
+    return !IsQueue(printer) || QueueTookJob(printer.printerName(), jobBefore);
+  }
+
+ private:
+  static bool IsQueue(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty();
   }
 };
 
@@ -79,6 +103,7 @@ class SinkAudio final : public AudioService {
  public:
   void playSync(const std::vector<std::uint8_t>& waveImage) override {
     CheckWaveHeader(waveImage);
+    if (!SoundServerUsable()) return;  // a server that never answers: silent, at once
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) return;
     QAudioFormat format;
@@ -93,31 +118,18 @@ class SinkAudio final : public AudioService {
     source.open(QIODevice::ReadOnly);
     QAudioSink sink(device, format);
     const int durationMs = static_cast<int>(samples.size() * 1000 / kernel::kSampleRate);
-    QElapsedTimer sinceStart;
-    QEventLoop loop;
-    QTimer drained;  // the sink's own buffer still plays after the last sample was handed over
-    drained.setSingleShot(true);
-    QObject::connect(&drained, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State state) {
-      if (state == QAudio::StoppedState) loop.quit();
-      if (state != QAudio::IdleState) return;
-      const qint64 bufferMs = qint64{sink.bufferSize()} * 1000 / kernel::kSampleRate;
-      drained.start(static_cast<int>(std::max<qint64>(0, durationMs + bufferMs - sinceStart.elapsed())));
-    });
-    // A sink that never reports the end must not hold the interface thread for ever.
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-    sinceStart.start();
     sink.start(&source);
     if (sink.error() != QAudio::NoError) return;
-    if (sink.state() == QAudio::ActiveState) {
-      guard.start(durationMs + 500);
-      // Keys and clicks wait until the tone has played; painting and timers go on.
-      loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
+    // The played time, not a timer, says when the tone has been heard; a stalled server is
+    // given up after a few seconds.
+    WaitForPlayback({[&] { return source.bytesAvailable(); }, [&] { return sink.processedUSecs(); },
+                     [&] { return sink.state() == QAudio::StoppedState || sink.error() != QAudio::NoError; }},
+                    durationMs, durationMs + kStalledSinkMs);
     sink.stop();
   }
+
+ private:
+  static constexpr int kStalledSinkMs = 3000;
 };
 
 class SteadyClock final : public ClockService {

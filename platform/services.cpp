@@ -3,6 +3,7 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -10,6 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -99,6 +101,26 @@ void CheckWaveHeader(const std::vector<std::uint8_t>& image) {
   if (!ok) throw kernel::RangeError("wave image: not an 8-bit mono 11025 Hz PCM image");
 }
 
+// A tone handed to the sound server. Stopping its sink drops what the server still holds (an
+// output of high latency holds more than a second), so a played tone's sink is kept open a few
+// seconds more before it is stopped; tones in quick succession each keep their own.
+class TonePlayback final : public QObject {
+ public:
+  TonePlayback(const QByteArray& samples, const QAudioDevice& device, const QAudioFormat& format)
+      : QObject(QCoreApplication::instance()), samples_(samples), source_(&samples_), sink_(device, format) {
+    source_.open(QIODevice::ReadOnly);
+  }
+  ~TonePlayback() override { sink_.stop(); }
+
+  QBuffer& source() { return source_; }
+  QAudioSink& sink() { return sink_; }
+
+ private:
+  QByteArray samples_;
+  QBuffer source_;
+  QAudioSink sink_;
+};
+
 class SinkAudio final : public AudioService {
  public:
   void playSync(const std::vector<std::uint8_t>& waveImage) override {
@@ -112,24 +134,25 @@ class SinkAudio final : public AudioService {
     format.setSampleFormat(QAudioFormat::UInt8);
     if (!device.isFormatSupported(format)) return;
 
-    QByteArray samples(reinterpret_cast<const char*>(waveImage.data()) + kernel::kWaveHeaderSize,
-                       static_cast<qsizetype>(waveImage.size()) - kernel::kWaveHeaderSize);
-    QBuffer source(&samples);
-    source.open(QIODevice::ReadOnly);
-    QAudioSink sink(device, format);
+    const QByteArray samples(reinterpret_cast<const char*>(waveImage.data()) + kernel::kWaveHeaderSize,
+                             static_cast<qsizetype>(waveImage.size()) - kernel::kWaveHeaderSize);
+    auto* tone = new TonePlayback(samples, device, format);
     const int durationMs = static_cast<int>(samples.size() * 1000 / kernel::kSampleRate);
-    sink.start(&source);
+    QAudioSink& sink = tone->sink();
+    sink.start(&tone->source());
     if (sink.error() != QAudio::NoError) return;
-    // The played time, not a timer, says when the tone has been heard; a stalled server is
-    // given up after a few seconds.
-    WaitForPlayback({[&] { return source.bytesAvailable(); }, [&] { return sink.processedUSecs(); },
-                     [&] { return sink.state() == QAudio::StoppedState || sink.error() != QAudio::NoError; }},
-                    durationMs, durationMs + kStalledSinkMs);
-    sink.stop();
+    // Synchronous: until every sample was taken and the output's played time has reached the
+    // tone's duration; a stalled server is given up after a few seconds.
+    WaitForPlayback(
+        {[tone] { return tone->source().bytesAvailable(); }, [&sink] { return sink.processedUSecs(); },
+         [&sink] { return sink.state() == QAudio::StoppedState || sink.error() != QAudio::NoError; }},
+        durationMs, durationMs + kStalledSinkMs);
+    QTimer::singleShot(kLingerMs, tone, &QObject::deleteLater);
   }
 
  private:
   static constexpr int kStalledSinkMs = 3000;
+  static constexpr int kLingerMs = 5000;  // more than any output's latency
 };
 
 class SteadyClock final : public ClockService {

@@ -104,38 +104,36 @@ void ScreenBase::keyPressEvent(QKeyEvent* event) {
 }
 
 bool ScreenBase::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
   // A release ends a press: the next press is new even if Qt builds it at the same address. Only
   // a release that comes while no key handler runs: one that lands in a message box the handler
   // opened belongs to the press still being delivered.
-  if (event->type() == QEvent::KeyRelease && handlersRunning_ == 0) previewedEvent_ = nullptr;
+  if (type == QEvent::KeyRelease && handlersRunning_ == 0) previewedEvent_ = nullptr;
+  if (type != QEvent::KeyPress && type != QEvent::Polish) return false;
   if (!watched->isWidgetType() || !isVisible()) return false;
   auto* receiver = static_cast<QWidget*>(watched);
   if (receiver->window() != this) return false;
+  if (type == QEvent::KeyPress) return previewKeyPress(receiver, static_cast<QKeyEvent*>(event));
   // A button added after the screen was shown: still no default.
-  if (event->type() == QEvent::Polish) {
-    if (auto* button = qobject_cast<QPushButton*>(receiver)) {
-      button->setAutoDefault(false);
-      button->setDefault(false);
-    }
-    return false;
+  if (auto* button = qobject_cast<QPushButton*>(receiver)) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
   }
-  if (event->type() != QEvent::KeyPress) return false;
-  bool consumed = false;
-  previewKeyPress(receiver, static_cast<QKeyEvent*>(event), consumed);
-  return consumed;
+  return false;
 }
 
-void ScreenBase::previewKeyPress(QWidget* receiver, QKeyEvent* key, bool& consumed) {
+bool ScreenBase::previewKeyPress(QWidget* receiver, const QKeyEvent* key) {
   if (key == previewedEvent_ && previewedReceiver_ && receiver != previewedReceiver_ &&
       receiver->isAncestorOf(previewedReceiver_))
-    return;  // the same press climbing to a parent: already previewed
+    return false;  // the same press climbing to a parent: already previewed
   previewedEvent_ = key;
   previewedReceiver_ = receiver;
-  consumed = true;
+  bool consumed = true;
   ++handlersRunning_;
   // The key handler runs outside any button handler, so it needs its own error boundary.
   Guarded(this, [&] { consumed = FormKeyDown(key->key(), key->modifiers()); });
   --handlersRunning_;
+  return consumed;
 }
 
 }  // namespace noyalis::platform

@@ -52,7 +52,8 @@ class ScreenBase : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void previewKeyPress(QWidget* receiver, QKeyEvent* key, bool& consumed);
+  // Runs FormKeyDown for a press seen first at receiver; true when the press is consumed.
+  bool previewKeyPress(QWidget* receiver, const QKeyEvent* key);
   void clearDefaultButtons();
 
   QColor normalBackground_;

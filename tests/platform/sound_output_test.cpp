@@ -60,8 +60,6 @@ class SoundOutputTest : public QObject {
 
  private slots:
   void probeTellsAnsweringSilentAndMissingServers();
-  void serverSocketFollowsTheEnvironment_data();
-  void serverSocketFollowsTheEnvironment();
   void waitLastsUntilTheDeviceHasPlayedTheTone_data();
   void waitLastsUntilTheDeviceHasPlayedTheTone();
   void aSilentServerMakesTheToneSilentAtOnce();
@@ -95,44 +93,6 @@ void SoundOutputTest::probeTellsAnsweringSilentAndMissingServers() {
   QCOMPARE(platform::ProbeSoundServer(QString(), 5000), SoundServerState::NotFound);
   ::close(silent);
   ::close(answering);
-}
-
-void SoundOutputTest::serverSocketFollowsTheEnvironment_data() {
-  QTest::addColumn<QString>("pulseServer");
-  QTest::addColumn<QString>("runtime");
-  QTest::addColumn<QString>("socket");
-  QTest::newRow("unix: path") << "unix:/tmp/pulse/native"
-                              << "/run/x"
-                              << "/tmp/pulse/native";
-  QTest::newRow("plain path") << "/tmp/s"
-                              << ""
-                              << "/tmp/s";
-  QTest::newRow("machine prefix, list") << "{abc}unix:/a/b tcp:host"
-                                        << ""
-                                        << "/a/b";
-  QTest::newRow("tcp server") << "tcp:localhost:4713"
-                              << "/run/x"
-                              << "";
-  QTest::newRow("runtime folder") << ""
-                                  << "/run/x"
-                                  << "/run/x/pulse/native";
-}
-
-void SoundOutputTest::serverSocketFollowsTheEnvironment() {
-  QFETCH(QString, pulseServer);
-  QFETCH(QString, runtime);
-  QFETCH(QString, socket);
-  const QByteArray savedServer = qgetenv("PULSE_SERVER"), savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-  const QByteArray savedPulseRuntime = qgetenv("PULSE_RUNTIME_PATH");
-  qunsetenv("PULSE_RUNTIME_PATH");
-  pulseServer.isEmpty() ? qunsetenv("PULSE_SERVER") : qputenv("PULSE_SERVER", pulseServer.toUtf8());
-  qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-  const QString found = platform::SoundServerSocket();
-  qputenv("PULSE_SERVER", savedServer);
-  if (savedServer.isNull()) qunsetenv("PULSE_SERVER");
-  qputenv("XDG_RUNTIME_DIR", savedRuntime);
-  if (!savedPulseRuntime.isNull()) qputenv("PULSE_RUNTIME_PATH", savedPulseRuntime);
-  QCOMPARE(found, socket);
 }
 
 void SoundOutputTest::waitLastsUntilTheDeviceHasPlayedTheTone_data() {

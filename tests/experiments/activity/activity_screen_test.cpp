@@ -100,7 +100,6 @@ class ActivityScreenTest : public QObject {
   void pauseAfterARunKeepsTheResults();
   void deleteInASpinBoxStopsAndStillEdits();
   void enterConfirmsABoxAndTheRunGoesOn();
-  void heldDeleteStopsOnce();
   void stopBeforeTheDrawLeavesNoStaleRun();
   void boxesInLocaleDigitsSetTheRun_data();
   void boxesInLocaleDigitsSetTheRun();
@@ -417,21 +416,6 @@ void ActivityScreenTest::enterConfirmsABoxAndTheRunGoesOn() {
   QCOMPARE(screen.findChild<platform::SpinEdit*>("SpinEdit1")->value(), 1000000);
   QCOMPARE(activity::LastActivityRun().measurements, 1000000);  // the run was not stopped
   QVERIFY(services.messages.all().empty());
-}
-
-void ActivityScreenTest::heldDeleteStopsOnce() {
-  test::ScopedServices services;
-  Tform11 screen;
-  screen.show();
-  CLICK_BUTTON(&screen, "BitBtn1");
-  QWidget* start = screen.findChild<QWidget*>("BitBtn1");
-  QVERIFY(start->hasFocus());
-  // A key held for a while: its release arrives in the message box the press opened.
-  QWidget box;
-  services.messages.onShow(
-      [&](const test::RecordingMessages::Message&) { QTest::keyRelease(&box, Qt::Key_Delete); });
-  QTest::keyPress(start, Qt::Key_Delete);
-  QCOMPARE(services.messages.informations(), QStringList{"Arret utilisateur"});
 }
 
 void ActivityScreenTest::stopBeforeTheDrawLeavesNoStaleRun() {

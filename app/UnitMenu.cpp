@@ -57,7 +57,7 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
     if (e.number == 8) picture->setScaledContents(true);
     platform::MakeLabel(this, e.label, QString::number(e.number), e.geometry.x() + 4, e.geometry.y(), kTeal,
                         32);
-    connect(picture, &Picture::clicked, this, [this, n = e.number] { openEntry(n); });
+    connect(picture, &Picture::clicked, this, e.handler);
   }
   for (const menu::Flag& flag : menu::kFlags) {
     auto* picture = new Picture(this, flag.picture, flag.resource, flag.geometry);
@@ -121,6 +121,34 @@ bool TForm3::openEntry(int number) {
     return true;
   }
   return false;
+}
+
+void TForm3::Image15Click() {
+  openEntry(1);
+}
+void TForm3::ActiviteClick() {
+  openEntry(2);
+}
+void TForm3::Activite8Click() {
+  openEntry(3);
+}
+void TForm3::ButtonAbsClick() {
+  openEntry(4);
+}
+void TForm3::Button123Click() {
+  openEntry(5);
+}
+void TForm3::ButtonGammaClick() {
+  openEntry(6);
+}
+void TForm3::Button2DistanceClick() {
+  openEntry(7);
+}
+void TForm3::Button13Click() {
+  openEntry(8);
+}
+void TForm3::Button1intervallesClick() {
+  openEntry(9);
 }
 
 void TForm3::FinClick() {

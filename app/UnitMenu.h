@@ -32,8 +32,21 @@ class TForm3 : public QWidget {
   // built for it yet.
   bool openEntry(int number);
 
- private:
+ public slots:
+  // The pictures' handlers, one per menu entry; each opens its screen modally.
+  void Image15Click();             // 1: counter picture
+  void ActiviteClick();            // 2: activity
+  void Activite8Click();           // 3: population of nuclei
+  void ButtonAbsClick();           // 4: beta absorption
+  void Button123Click();           // 5: 1/2/3 mm series
+  void ButtonGammaClick();         // 6: gamma absorption
+  void Button2DistanceClick();     // 7: distance
+  void Button13Click();            // 8: dice
+  void Button1intervallesClick();  // 9: time intervals
+  // The quit picture and button: closes the menu, which ends the program.
   void FinClick();
+
+ private:
   void setLanguageCode(const QString& code);
 
   QLabel* Image14;      // background

@@ -19,22 +19,24 @@ void Open(QWidget* menu) {
 // clang-format off
 const std::array<MenuEntry, 9> kEntries = {{
   {1, "Image15", "Label20", {362, 56, 145, 137}, ":/pictures/experiment_counter.svg",
-   "C.R.A.B. Compteur de radioactivite créé par le C.E.A. utilisé dans les établissements scolaires", &Open<Tform200>},
-  {2, "Image9", "Label21", {532, 48, 158, 110}, ":/pictures/experiment_activity.svg", "Activite", &Open<Tform11>},
+   "C.R.A.B. Compteur de radioactivite créé par le C.E.A. utilisé dans les établissements scolaires",
+   &TForm3::Image15Click, &Open<Tform200>},
+  {2, "Image9", "Label21", {532, 48, 158, 110}, ":/pictures/experiment_activity.svg", "Activite", &TForm3::ActiviteClick,
+   &Open<Tform11>},
   {3, "Image8", "Label22", {492, 168, 229, 142}, ":/pictures/experiment_population.svg",
-   "Population de noyaux radioactifs", nullptr},
+   "Population de noyaux radioactifs", &TForm3::Activite8Click, nullptr},
   {4, "Image11", "Label23", {495, 332, 220, 130}, ":/pictures/experiment_beta.svg", "Absorption des rayons béta",
-   nullptr},
+   &TForm3::ButtonAbsClick, nullptr},
   {5, "Image16", "Label24", {290, 324, 201, 125}, ":/pictures/experiment_series.svg", "Fluctuations des rayons gamma",
-   nullptr},
+   &TForm3::Button123Click, nullptr},
   {6, "Image12", "Label25", {68, 346, 212, 124}, ":/pictures/experiment_gamma.svg", "Absorption des rayons gamma",
-   nullptr},
+   &TForm3::ButtonGammaClick, nullptr},
   {7, "Image10", "Label26", {35, 232, 214, 114}, ":/pictures/experiment_distance.svg",
-   "Influence de la distance source-compteur", nullptr},
+   "Influence de la distance source-compteur", &TForm3::Button2DistanceClick, nullptr},
   {8, "Image6", "Label27", {66, 52, 272, 212}, ":/pictures/experiment_dice.svg",
-   "Décroissance exponentielle, lancer de dés", nullptr},
+   "Décroissance exponentielle, lancer de dés", &TForm3::Button13Click, nullptr},
   {9, "Image17", "Label28", {254, 200, 225, 113}, ":/pictures/experiment_intervals.svg",
-   "Intervalles de temps entre 2 désintégrations", nullptr},
+   "Intervalles de temps entre 2 désintégrations", &TForm3::Button1intervallesClick, nullptr},
 }};
 
 const std::array<Flag, 5> kFlags = {{

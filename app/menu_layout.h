@@ -16,8 +16,9 @@ struct MenuEntry {
   const char* picture;  // objectName
   const char* label;    // objectName of the number label
   QRect geometry;
-  const char* resource;  // SVG picture
-  const char* formHint;  // the hint before the language table replaces it
+  const char* resource;       // SVG picture
+  const char* formHint;       // the hint before the language table replaces it
+  void (TForm3::*handler)();  // the picture's click handler
   // Opens the experiment's screen modally over the menu; null while the screen is not built.
   void (*open)(QWidget* menu);
 };

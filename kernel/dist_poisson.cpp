@@ -12,8 +12,9 @@
 namespace noyalis::kernel {
 
 // The multiplication method: p ← p × uniform until p ≤ e^(−m); the count is the number of
-// factors before the last. Above a mean of about 11 090, e^(−m) and the running product leave
-// the extended range, so the product carries an exponent of its own: whenever it falls to
+// factors before the last. Up to a mean of about 11 355, e^(−m) is a normal extended number and
+// the product is compared with it directly. Above, e^(−m) and the running product leave the
+// extended range, so the product carries an exponent of its own: whenever it falls to
 // 2^−16000 or below it is multiplied by 2^16000 (exact) and the stop value moves one level on.
 // The real stop value is e^(−m) = Lm × 2^(−16000 · levels); only at the last level is the
 // product compared with Lm. Scaling by a power of two is exact, so this is the plain method with
@@ -62,6 +63,13 @@ struct StopValue {
 
 StopValue SplitStopValue(long double m) {
   StopValue stop;
+  // Wherever e^(−m) is a normal number the plain method's own stop value is used, to its last
+  // bit: a split value, rounded on another path, could differ from it by thousands of ulp.
+  const long double plain = std::exp(-m);
+  if (std::isnormal(plain)) {
+    stop.last = plain;
+    return stop;
+  }
   if (m > kLevelLog) stop.levels = static_cast<int>(std::ceil(m / kLevelLog)) - 1;
   stop.last = std::exp(-m + stop.levels * kLevelLog);
   while (stop.last <= kLevelThreshold) stop.last = std::exp(-m + ++stop.levels * kLevelLog);

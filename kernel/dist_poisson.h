@@ -20,9 +20,9 @@ struct PoissonSeries {
 
 // Draws n Poisson counts of mean m [counts] into values[1 … n] and their histogram into
 // hist[0 … 1 000 000] (both arrays of 1 000 001 entries); does not reseed the generator.
-// Every mean up to 54 400 keeps the Poisson law; below about 11 350 the draws are those of
-// the plain multiplication method, one for one. With a host, checks for a stop between
-// measurements and lets the event loop run every few milliseconds.
+// Every mean up to 54 400 keeps the Poisson law; wherever e^(−m) is a normal extended number
+// (means up to about 11 355) the draws are those of the plain multiplication method, one for one. With a
+// host, checks for a stop between measurements and lets the event loop run every few milliseconds.
 PoissonSeries DistPoisson(long double m, std::int32_t n, std::span<std::int32_t> values,
                           std::span<std::int32_t> hist, RunHost* host = nullptr);
 

@@ -10,7 +10,8 @@ namespace noyalis::kernel {
 std::string ToLatin1(std::string_view utf8);
 
 // Writes the lines (UTF-8) in one pass as Latin-1 with CR LF, replacing an older file.
-// A file that cannot be created or written raises IoError with the system's message;
+// A file that cannot be created or written, or a name held by anything but a regular file (a
+// named pipe, a device, a folder), raises IoError with the reason;
 // the lines written before the failure stay in the file.
 void WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
 

@@ -23,6 +23,13 @@ void ShowPrintError(QWidget* parent, const QPrinter& printer) {
                                .arg(PrinterLabel(printer)));
 }
 
+// Ends the job and asks whether it reached the printer: Qt reports its own failures, the queue
+// says whether it took the job.
+bool JobHandedOver(QPainter& painter, QPrinter& printer, int jobBefore) {
+  const bool ended = painter.end();
+  return ended && printer.printerState() != QPrinter::Error && Printing().tookJob(printer, jobBefore);
+}
+
 }  // namespace
 
 void PrintScreen(ScreenBase* screen) {
@@ -31,8 +38,9 @@ void PrintScreen(ScreenBase* screen) {
   screen->setBackgroundColor(Qt::white);
   screen->repaint();
   const QPixmap image = screen->grab();
+  const int jobBefore = Printing().newestJob(printer);
   QPainter painter;
-  if (!painter.begin(&printer)) {
+  if (!Printing().acceptsJobs(printer) || !painter.begin(&printer)) {
     ShowPrintError(screen, printer);
     return;  // the background stays white until the next successful print
   }
@@ -41,8 +49,7 @@ void PrintScreen(ScreenBase* screen) {
   painter.scale(static_cast<double>(printer.resolution()) / screen->logicalDpiX(),
                 static_cast<double>(printer.resolution()) / screen->logicalDpiY());
   painter.drawPixmap(QPointF(0, 0), image);
-  const bool ended = painter.end();
-  if (!ended || printer.printerState() == QPrinter::Error) {
+  if (!JobHandedOver(painter, printer, jobBefore)) {
     ShowPrintError(screen, printer);
     return;
   }
@@ -68,8 +75,9 @@ void PrintChart(QCustomPlot* chart) {
   printer.setResolution(chart->logicalDpiX());
   // Margins are shares of the whole sheet, so the painter works on the whole sheet.
   printer.setFullPage(true);
+  const int jobBefore = Printing().newestJob(printer);
   QCPPainter painter;
-  if (!painter.begin(&printer)) {
+  if (!Printing().acceptsJobs(printer) || !painter.begin(&printer)) {
     ShowPrintError(chart, printer);
     return;
   }
@@ -82,9 +90,9 @@ void PrintChart(QCustomPlot* chart) {
   painter.translate(target.topLeft());
   painter.scale(target.width() / onScreen.width(), target.height() / onScreen.height());
   chart->toPainter(&painter, onScreen.width(), onScreen.height());
-  const bool ended = painter.end();
+  const bool handedOver = JobHandedOver(painter, printer, jobBefore);
   chart->replot();  // the on-screen layout again
-  if (!ended || printer.printerState() == QPrinter::Error) ShowPrintError(chart, printer);
+  if (!handedOver) ShowPrintError(chart, printer);
 }
 
 }  // namespace noyalis::platform

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 
@@ -81,21 +82,57 @@ bool ScreenBase::FormKeyDown(int key, Qt::KeyboardModifiers) {
 
 void ScreenBase::reject() {}
 
+void ScreenBase::showEvent(QShowEvent* event) {
+  // Before the dialog looks for a button to make its default (after this event).
+  clearDefaultButtons();
+  QDialog::showEvent(event);
+}
+
+void ScreenBase::clearDefaultButtons() {
+  for (QPushButton* button : findChildren<QPushButton*>()) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
+}
+
+void ScreenBase::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();  // the dialog would press its default button
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
 bool ScreenBase::eventFilter(QObject* watched, QEvent* event) {
-  // A release ends a press: the next press is new even if Qt builds it at the same address.
-  if (event->type() == QEvent::KeyRelease) previewedEvent_ = nullptr;
-  if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || !isVisible()) return false;
+  const QEvent::Type type = event->type();
+  // A release ends a press: the next press is new even if Qt builds it at the same address. Only
+  // a release that comes while no key handler runs: one that lands in a message box the handler
+  // opened belongs to the press still being delivered.
+  if (type == QEvent::KeyRelease && handlersRunning_ == 0) previewedEvent_ = nullptr;
+  if (type != QEvent::KeyPress && type != QEvent::Polish) return false;
+  if (!watched->isWidgetType() || !isVisible()) return false;
   auto* receiver = static_cast<QWidget*>(watched);
   if (receiver->window() != this) return false;
-  if (event == previewedEvent_ && previewedReceiver_ && receiver != previewedReceiver_ &&
+  if (type == QEvent::KeyPress) return previewKeyPress(receiver, static_cast<QKeyEvent*>(event));
+  // A button added after the screen was shown: still no default.
+  if (auto* button = qobject_cast<QPushButton*>(receiver)) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
+  return false;
+}
+
+bool ScreenBase::previewKeyPress(QWidget* receiver, const QKeyEvent* key) {
+  if (key == previewedEvent_ && previewedReceiver_ && receiver != previewedReceiver_ &&
       receiver->isAncestorOf(previewedReceiver_))
     return false;  // the same press climbing to a parent: already previewed
-  previewedEvent_ = event;
+  previewedEvent_ = key;
   previewedReceiver_ = receiver;
-  const auto* key = static_cast<const QKeyEvent*>(event);
   bool consumed = true;
+  ++handlersRunning_;
   // The key handler runs outside any button handler, so it needs its own error boundary.
   Guarded(this, [&] { consumed = FormKeyDown(key->key(), key->modifiers()); });
+  --handlersRunning_;
   return consumed;
 }
 

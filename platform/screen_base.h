@@ -1,6 +1,6 @@
 #pragma once
-// The modal 800 × 600 experiment screen: centred, no frame buttons, key preview, and a
-// background colour that printing can change and restore.
+// The modal 800 × 600 experiment screen: centred, no frame buttons, key preview, no default
+// button, and a background colour that printing can change and restore.
 #include <QColor>
 #include <QDialog>
 #include <QPointer>
@@ -46,8 +46,16 @@ class ScreenBase : public QDialog {
   virtual bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
   void reject() override;  // Escape and the window manager never close a screen by themselves
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  // Enter and Return confirm the value typed into a box and nothing else: they never press a
+  // button nor close the screen.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Runs FormKeyDown for a press seen first at receiver; true when the press is consumed.
+  bool previewKeyPress(QWidget* receiver, const QKeyEvent* key);
+  void clearDefaultButtons();
+
   QColor normalBackground_;
   bool running_ = false;
   bool closePending_ = false;
@@ -55,6 +63,9 @@ class ScreenBase : public QDialog {
   // parents, and the screen must see it once.
   const QEvent* previewedEvent_ = nullptr;
   QPointer<QWidget> previewedReceiver_;
+  // Key handlers running now: a release that arrives while one runs (in the message box it opened)
+  // does not end the press being handled, which still climbs to the screen after it.
+  int handlersRunning_ = 0;
 };
 
 }  // namespace noyalis::platform

@@ -3,8 +3,7 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
-#include <QElapsedTimer>
-#include <QEventLoop>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -19,8 +18,21 @@
 
 #include "kernel/error.h"
 #include "kernel/wave_image.h"
+#include "platform/playback_wait.h"
+#include "platform/print_queue.h"
+#include "platform/sound_server_probe.h"
 
 namespace noyalis::platform {
+
+bool PrintService::acceptsJobs(const QPrinter&) {
+  return true;
+}
+int PrintService::newestJob(const QPrinter&) {
+  return 0;
+}
+bool PrintService::tookJob(const QPrinter&, int) {
+  return true;
+}
 
 namespace {
 
@@ -46,6 +58,20 @@ class DialogPrinting final : public PrintService {
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPrinterName(info.printerName());
     return printer.outputFormat() == QPrinter::NativeFormat && printer.printerName() == info.printerName();
+  }
+  bool acceptsJobs(const QPrinter& printer) override {
+    return !IsQueue(printer) || QueueAcceptsJobs(printer.printerName());
+  }
+  int newestJob(const QPrinter& printer) override {
+    return IsQueue(printer) ? NewestJob(printer.printerName()) : 0;
+  }
+  bool tookJob(const QPrinter& printer, int jobBefore) override {
+    return !IsQueue(printer) || QueueTookJob(printer.printerName(), jobBefore);
+  }
+
+ private:
+  static bool IsQueue(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty();
   }
 };
 
@@ -75,10 +101,31 @@ void CheckWaveHeader(const std::vector<std::uint8_t>& image) {
   if (!ok) throw kernel::RangeError("wave image: not an 8-bit mono 11025 Hz PCM image");
 }
 
+// A tone handed to the sound server. Stopping its sink drops what the server still holds (an
+// output of high latency holds more than a second), so a played tone's sink is kept open a few
+// seconds more before it is stopped; tones in quick succession each keep their own.
+class TonePlayback final : public QObject {
+ public:
+  TonePlayback(const QByteArray& samples, const QAudioDevice& device, const QAudioFormat& format)
+      : QObject(QCoreApplication::instance()), samples_(samples), source_(&samples_), sink_(device, format) {
+    source_.open(QIODevice::ReadOnly);
+  }
+  ~TonePlayback() override { sink_.stop(); }
+
+  QBuffer& source() { return source_; }
+  QAudioSink& sink() { return sink_; }
+
+ private:
+  QByteArray samples_;
+  QBuffer source_;
+  QAudioSink sink_;
+};
+
 class SinkAudio final : public AudioService {
  public:
   void playSync(const std::vector<std::uint8_t>& waveImage) override {
     CheckWaveHeader(waveImage);
+    if (!SoundServerUsable()) return;  // a server that never answers: silent, at once
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) return;
     QAudioFormat format;
@@ -87,37 +134,25 @@ class SinkAudio final : public AudioService {
     format.setSampleFormat(QAudioFormat::UInt8);
     if (!device.isFormatSupported(format)) return;
 
-    QByteArray samples(reinterpret_cast<const char*>(waveImage.data()) + kernel::kWaveHeaderSize,
-                       static_cast<qsizetype>(waveImage.size()) - kernel::kWaveHeaderSize);
-    QBuffer source(&samples);
-    source.open(QIODevice::ReadOnly);
-    QAudioSink sink(device, format);
+    const QByteArray samples(reinterpret_cast<const char*>(waveImage.data()) + kernel::kWaveHeaderSize,
+                             static_cast<qsizetype>(waveImage.size()) - kernel::kWaveHeaderSize);
+    auto* tone = new TonePlayback(samples, device, format);
     const int durationMs = static_cast<int>(samples.size() * 1000 / kernel::kSampleRate);
-    QElapsedTimer sinceStart;
-    QEventLoop loop;
-    QTimer drained;  // the sink's own buffer still plays after the last sample was handed over
-    drained.setSingleShot(true);
-    QObject::connect(&drained, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State state) {
-      if (state == QAudio::StoppedState) loop.quit();
-      if (state != QAudio::IdleState) return;
-      const qint64 bufferMs = qint64{sink.bufferSize()} * 1000 / kernel::kSampleRate;
-      drained.start(static_cast<int>(std::max<qint64>(0, durationMs + bufferMs - sinceStart.elapsed())));
-    });
-    // A sink that never reports the end must not hold the interface thread for ever.
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-    sinceStart.start();
-    sink.start(&source);
+    QAudioSink& sink = tone->sink();
+    sink.start(&tone->source());
     if (sink.error() != QAudio::NoError) return;
-    if (sink.state() == QAudio::ActiveState) {
-      guard.start(durationMs + 500);
-      // Keys and clicks wait until the tone has played; painting and timers go on.
-      loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    sink.stop();
+    // Synchronous: until every sample was taken and the output's played time has reached the
+    // tone's duration; a stalled server is given up after a few seconds.
+    WaitForPlayback(
+        {[tone] { return tone->source().bytesAvailable(); }, [&sink] { return sink.processedUSecs(); },
+         [&sink] { return sink.state() == QAudio::StoppedState || sink.error() != QAudio::NoError; }},
+        durationMs, durationMs + kStalledSinkMs);
+    QTimer::singleShot(kLingerMs, tone, &QObject::deleteLater);
   }
+
+ private:
+  static constexpr int kStalledSinkMs = 3000;
+  static constexpr int kLingerMs = 5000;  // more than any output's latency
 };
 
 class SteadyClock final : public ClockService {

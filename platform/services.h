@@ -28,6 +28,13 @@ class PrintService {
   // Prepares the default printer for a job printed without a dialog; false when no printer is
   // installed (a QPrinter cannot be made invalid: without printers it falls back to PDF output).
   virtual bool defaultPrinter(QPrinter& printer) = 0;
+
+  // The print queue's own word on jobs, which Qt does not pass on: whether printer takes jobs now,
+  // the newest job it holds before one is handed over, and whether it took the job handed over
+  // after that one (false when it refused or aborted it). A file output takes every job.
+  virtual bool acceptsJobs(const QPrinter& printer);
+  virtual int newestJob(const QPrinter& printer);
+  virtual bool tookJob(const QPrinter& printer, int jobBefore);
 };
 
 class AudioService {

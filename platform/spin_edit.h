@@ -1,7 +1,7 @@
 #pragma once
 // A spin box as the screens need it: a typed value out of range is brought back into range when
-// the box loses the focus, text that is not a whole number reads as the minimum, and the arrows
-// step by the step.
+// the box loses the focus or Enter confirms it, text that is not a whole number reads as the
+// minimum, digits read in the script the locale shows them in, and the arrows step by the step.
 #include <QSpinBox>
 
 namespace noyalis::platform {
@@ -22,6 +22,7 @@ class SpinEdit : public QSpinBox {
   int valueFromText(const QString& text) const override;
   void fixup(QString& input) const override;
   void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void stepBy(int steps) override;
 };
 

@@ -5,7 +5,7 @@ set -eu
 cd "$(dirname "$0")/.."
 
 PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
-libqcustomplot-dev libgtest-dev libbenchmark-dev fonts-dejavu-core fonts-liberation"
+libqcustomplot-dev libgtest-dev libbenchmark-dev libcups2-dev fonts-dejavu-core fonts-liberation"
 
 missing=""
 for p in $PACKAGES; do

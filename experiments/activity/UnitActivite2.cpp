@@ -200,6 +200,7 @@ RunSize Tform11::applyLimits(bool realTime) {
 }
 
 bool Tform11::drawCounts(RunSize size) {
+  ClearRun(LastActivityRun());
   clearSeries();
   pump_.yieldStage();
   clearResultEdits();

@@ -23,8 +23,12 @@ struct CountSums {
   long double sumOfSquares = 0;  // [counts²]
 };
 
-// The pass of a simulation run through its counts: accumulates the sums and lets the host yield
-// twice per measurement. Nothing when the host asked to stop.
+// Measurements of the pass between two looks at the host.
+inline constexpr std::int32_t kPassBlock = 256;
+
+// The pass of a simulation run through its counts: accumulates the sums (exactly, in integers)
+// and lets the host yield twice per block of kPassBlock measurements. Nothing when the host asked
+// to stop.
 std::optional<CountSums> PassThroughCounts(const ActivityRunData& data, kernel::RunHost& host);
 
 struct ActivityResults {

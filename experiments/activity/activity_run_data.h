@@ -22,6 +22,10 @@ struct ActivityRunData {
   std::int32_t hi = 0;  // the largest count
 };
 
+// Empties the record at the start of a run: no measurements, mean 0, the histogram zeroed, so a
+// run stopped before its draw never leaves the previous run to be saved as its own.
+void ClearRun(ActivityRunData& data);
+
 // The one run record of the process.
 ActivityRunData& LastActivityRun();
 

@@ -54,6 +54,7 @@ class MenuTest : public QObject {
   void eachVisitOpensAFreshScreen();
   void counterPictureFromTheMenu();
   void entriesWithoutAScreenOpenNothing();
+  void eachPictureHasItsNamedHandler();
   void quitClosesTheMenu();
 };
 
@@ -174,6 +175,51 @@ void MenuTest::entriesWithoutAScreenOpenNothing() {
   menu.show();
   for (int number : {3, 4, 5, 6, 7, 8, 9}) QVERIFY(!menu.openEntry(number));
   QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void MenuTest::eachPictureHasItsNamedHandler() {
+  struct Entry {
+    const char* picture;
+    const char* handler;
+    const char* screen;      // the screen class it opens; null while none is built
+    const char* backButton;  // its return button
+  };
+  const Entry kEntries[] = {
+      {"Image15", "Image15Click", "Tform200", "BitBtn4"},
+      {"Image9", "ActiviteClick", "Tform11", "BitBtn2"},
+      {"Image8", "Activite8Click", nullptr, nullptr},
+      {"Image11", "ButtonAbsClick", nullptr, nullptr},
+      {"Image16", "Button123Click", nullptr, nullptr},
+      {"Image12", "ButtonGammaClick", nullptr, nullptr},
+      {"Image10", "Button2DistanceClick", nullptr, nullptr},
+      {"Image6", "Button13Click", nullptr, nullptr},
+      {"Image17", "Button1intervallesClick", nullptr, nullptr},
+  };
+  test::ScopedServices services;
+  TForm3 menu;
+  menu.show();
+  for (const Entry& e : kEntries) {
+    QString opened;
+    if (e.screen)
+      OnNextScreen(
+          [&](platform::ScreenBase* screen) {
+            opened = QString::fromLatin1(screen->metaObject()->className());
+          },
+          e.backButton);
+    QVERIFY2(QMetaObject::invokeMethod(&menu, e.handler), e.handler);
+    QCOMPARE(opened, QString(e.screen ? e.screen : ""));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    if (!e.screen) continue;
+    // The picture's click runs the same handler.
+    opened.clear();
+    OnNextScreen(
+        [&](platform::ScreenBase* screen) {
+          opened = QString::fromLatin1(screen->metaObject()->className());
+        },
+        e.backButton);
+    ClickPicture(&menu, e.picture);
+    QCOMPARE(opened, QString(e.screen));
+  }
 }
 
 void MenuTest::quitClosesTheMenu() {

@@ -125,6 +125,28 @@ TEST(DistPoissonTest, ProductsOnTheStopValueKeepTheExtendedCount) {
   }
 }
 
+// Between a mean of about 11 090 and 11 355, e^(−m) is still a normal extended number, far below
+// the 2^−16000 where the product changes scale. The product of the first F draws from a seed
+// (F in that band) is put on the stop value's edge by the means whose e^(−m) lies a few of their
+// steps around it: the count must be the plain method's for each of them.
+TEST(DistPoissonTest, ProductsOnTheStopValueInTheBandBelowTheSmallestNormal) {
+  int inBand = 0;
+  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+    std::uint32_t s = seed * 2654435761u;
+    const std::uint32_t start = s;
+    long double product = 1;
+    for (int i = 0; i < 11220; ++i) product *= UniformRandom::toReal(s = UniformRandom::step(s));
+    const long double centre = -std::log(product);
+    if (centre < 11091 || centre > 11354) continue;
+    ++inBand;
+    long double m = centre;
+    for (int step = 0; step < 3; ++step) m = std::nextafter(m, 0.0L);
+    for (int step = 0; step < 7; ++step, m = std::nextafter(m, 20000.0L))
+      ExpectSameDraws(PlainCounts, m, 1, start);
+  }
+  EXPECT_GE(inBand, 8);
+}
+
 TEST(DistPoissonTest, SameDrawsAsAnUnboundedExponent) {
   // 20 000 needs one level of 2^−16000, 54 400 four.
   struct Case {

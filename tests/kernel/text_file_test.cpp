@@ -1,6 +1,9 @@
 #include "kernel/text_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -79,6 +82,38 @@ TEST_F(TextFileTest, MissingDirectoryRaisesIoErrorNamingTheFile) {
     const std::string message = e.what();
     EXPECT_NE(message.find(path), std::string::npos) << message;
     EXPECT_NE(message.find("No such file or directory"), std::string::npos) << message;
+  }
+}
+
+// A named pipe with the file's name would block the open until something reads it (and write
+// into the reader if one waits): any name held by something other than a regular file is refused
+// at once with the usual error, and nothing reaches it.
+TEST_F(TextFileTest, RefusesWhatIsNotARegularFile) {
+  const fs::path pipe = dir_ / "24_12_08_14_35_intervalles.txt";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const fs::path folder = dir_ / "folder_intervalles.txt";
+  fs::create_directory(folder);
+  struct Case {
+    const char* what;
+    fs::path path;
+    bool reader;  // a reader holds the pipe open
+  };
+  for (const Case& c : {Case{"pipe, nobody reading", pipe, false}, Case{"pipe, a reader waiting", pipe, true},
+                        Case{"folder", folder, false}}) {
+    const int reader = c.reader ? ::open(c.path.c_str(), O_RDONLY | O_NONBLOCK) : -1;
+    try {
+      WriteTextFile(c.path.string(), {"nb de mesures  ; 100 ; 100"});
+      ADD_FAILURE() << c.what << ": no IoError";
+    } catch (const IoError& e) {
+      EXPECT_NE(std::string(e.what()).find("Cannot create file \"" + c.path.string() + "\""),
+                std::string::npos)
+          << c.what << ": " << e.what();
+    }
+    if (reader >= 0) {
+      char byte = 0;
+      EXPECT_LE(::read(reader, &byte, 1), 0) << c.what << ": something was written into the pipe";
+      ::close(reader);
+    }
   }
 }
 

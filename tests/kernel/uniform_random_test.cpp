@@ -45,6 +45,10 @@ TEST(UniformRandomTest, IntegerDrawsOfRangeSixFromZero) {
   constexpr std::array<std::uint32_t, 5> kDraws = {0, 0, 5, 1, 1};
   UniformRandom::setState(0);
   for (std::uint32_t expected : kDraws) EXPECT_EQ(UniformRandom::integer(6), expected);
+  // The same draws from a copy of the state, as a loop of many draws takes them.
+  std::uint32_t seed = 0;
+  for (std::uint32_t expected : kDraws)
+    EXPECT_EQ(UniformRandom::toInteger(seed = UniformRandom::step(seed), 6), expected);
 }
 
 TEST(UniformRandomTest, RealAndIntegerDrawsStayInRange) {

@@ -36,6 +36,8 @@ class ControlsTest : public QObject {
   void spinEditTextThatIsNotAWholeNumberReadsAsMinimum();
   void spinEditArrowsStepFromWhatIsShown();
   void spinEditSetValueClamped();
+  void spinEditReadsTheDigitsItShows_data();
+  void spinEditReadsTheDigitsItShows();
 
   void radioGroupNamesAndLaysOutItemsColumnByColumn();
   void radioGroupSignalsUserChangesOnly();
@@ -166,6 +168,44 @@ void ControlsTest::spinEditSetValueClamped() {
   box.setValueClamped(-7);
   QCOMPARE(box.Value(), 2);
   QCOMPARE(box.singleStep(), 1);
+}
+
+void ControlsTest::spinEditReadsTheDigitsItShows_data() {
+  QTest::addColumn<QLocale>("locale");
+  QTest::addColumn<QString>("zeroDigit");  // how the locale shows 0
+  QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << "0";
+  QTest::newRow("Arabic, Egypt") << QLocale(QLocale::Arabic, QLocale::Egypt) << QString(QChar(0x0660));
+  QTest::newRow("Persian, Iran") << QLocale(QLocale::Persian, QLocale::Iran) << QString(QChar(0x06F0));
+}
+
+void ControlsTest::spinEditReadsTheDigitsItShows() {
+  QFETCH(QLocale, locale);
+  QFETCH(QString, zeroDigit);
+  QLocale::setDefault(locale);
+  QWidget screen;
+  auto* box = new SpinEdit(&screen, "SpinEdit2", 50, 100000, 25, 1000);
+  auto* other = new SpinEdit(&screen, "SpinEdit1", 2, 1000000, 1, 100);
+  QLocale::setDefault(QLocale::c());
+  screen.show();
+  QVERIFY2(box->text().contains(zeroDigit), qPrintable(box->text()));  // the locale's digits
+  QCOMPARE(box->Value(), 1000);
+  QCOMPARE(other->Value(), 100);
+
+  // Typed in the locale's digits, or in ASCII digits: the number shown is the value.
+  for (const QString& typed : {locale.toString(250), QString("775")}) {
+    TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", typed);
+    const int expected = typed == "775" ? 775 : 250;
+    QCOMPARE(box->Value(), expected);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->value(), expected);
+    test::LeaveFocus(box);
+    QCOMPARE(box->value(), expected);
+    QCOMPARE(box->Value(), expected);
+    QCOMPARE(box->text(), locale.toString(expected));
+  }
+  // A step from a number in the locale's digits steps from that number.
+  QTest::keyClick(box, Qt::Key_Up);
+  QCOMPARE(box->Value(), 800);
 }
 
 void ControlsTest::radioGroupNamesAndLaysOutItemsColumnByColumn() {

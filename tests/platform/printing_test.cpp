@@ -63,6 +63,8 @@ class PrintingTest : public QObject {
 
   void chartPrintWritesOnePageWithoutDialog();
   void chartPrintWithoutPrinterOrWithAnErrorIsShown();
+  void aJobTheQueueRefusesIsReported_data();
+  void aJobTheQueueRefusesIsReported();
   void chartPrintAreaKeepsMarginsAndProportions_data();
   void chartPrintAreaKeepsMarginsAndProportions();
 
@@ -185,6 +187,40 @@ void PrintingTest::chartPrintWithoutPrinterOrWithAnErrorIsShown() {
   QVERIFY2(services.messages.errors().first().startsWith("Erreur d'impression"),
            qPrintable(services.messages.errors().first()));
   QVERIFY(!QFile::exists(path));
+}
+
+void PrintingTest::aJobTheQueueRefusesIsReported_data() {
+  QTest::addColumn<bool>("screenPrint");
+  QTest::addColumn<bool>("rejects");  // the queue rejects jobs; otherwise it aborts the job sent
+  QTest::newRow("page, queue rejecting jobs") << true << true;
+  QTest::newRow("page, job aborted") << true << false;
+  QTest::newRow("chart, queue rejecting jobs") << false << true;
+  QTest::newRow("chart, job aborted") << false << false;
+}
+
+void PrintingTest::aJobTheQueueRefusesIsReported() {
+  QFETCH(bool, screenPrint);
+  QFETCH(bool, rejects);
+  test::ScopedServices services;
+  const QString path = dir_.filePath(QString("refused-%1-%2.pdf").arg(screenPrint).arg(rejects));
+  services.printing.setDialogOutput(path);
+  services.printing.setDefaultOutput(path);
+  services.printing.setQueueRefuses(rejects);
+  services.printing.setQueueAborts(!rejects);
+  PrintedScreen screen(platform::kSilver);
+  auto* chart = new platform::Chart(&screen, "Chart1", {101, 190, 596, 332});
+  screen.show();
+
+  if (screenPrint)
+    platform::PrintScreen(&screen);
+  else
+    platform::PrintChart(chart);
+
+  QCOMPARE(services.messages.errors().size(), 1);
+  const QString error = services.messages.errors().first();
+  QVERIFY2(error.startsWith("Erreur d'impression") && error.contains(path), qPrintable(error));
+  QCOMPARE(QFile::exists(path), !rejects);  // a rejecting queue is sent nothing
+  if (screenPrint) QCOMPARE(screen.palette().color(QPalette::Window), QColor(Qt::white));
 }
 
 void PrintingTest::chartPrintAreaKeepsMarginsAndProportions_data() {

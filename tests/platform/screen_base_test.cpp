@@ -69,6 +69,9 @@ class ScreenBaseTest : public QObject {
   void deleteReachesTheSpinBoxUnlessConsumed_data();
   void deleteReachesTheSpinBoxUnlessConsumed();
   void keysOfOtherWindowsAreNotPreviewed();
+  void enterConfirmsTheBoxAndNeverPressesAButton_data();
+  void enterConfirmsTheBoxAndNeverPressesAButton();
+  void aPressWhoseReleaseLandsInItsMessageIsPreviewedOnce();
   void closeDuringARunWaitsForTheRunToEnd();
   void backgroundColourAndPicture();
 
@@ -200,6 +203,83 @@ void ScreenBaseTest::keysOfOtherWindowsAreNotPreviewed() {
   screen.hide();  // a hidden screen previews nothing
   QTest::keyClick(screen.box, Qt::Key_Escape);
   QVERIFY(screen.keys.isEmpty());
+}
+
+void ScreenBaseTest::enterConfirmsTheBoxAndNeverPressesAButton_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<bool>("focusOnButton");
+  QTest::addColumn<bool>("modal");
+  QTest::newRow("Return in the box") << int(Qt::Key_Return) << false << false;
+  QTest::newRow("keypad Enter in the box") << int(Qt::Key_Enter) << false << false;
+  QTest::newRow("Return on the button") << int(Qt::Key_Return) << true << false;
+  QTest::newRow("Return in the box, shown modally") << int(Qt::Key_Return) << false << true;
+}
+
+void ScreenBaseTest::enterConfirmsTheBoxAndNeverPressesAButton() {
+  QFETCH(int, key);
+  QFETCH(bool, focusOnButton);
+  QFETCH(bool, modal);
+  KeyScreen screen;
+  screen.consume.clear();
+  // A button created after the screen is shown gets no default either.
+  QPushButton* late = nullptr;
+  int clicks = 0;
+  const auto press = [&] {
+    late = new QPushButton("Retour", &screen);
+    late->show();
+    for (QPushButton* b : screen.findChildren<QPushButton*>())
+      QObject::connect(b, &QPushButton::clicked, &screen, [&] {
+        ++clicks;
+        screen.closeScreen();
+      });
+    if (focusOnButton) {
+      screen.button->setFocus();
+      QTest::keyClick(screen.button, Qt::Key(key));
+    } else {
+      TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "250000");
+      QTest::keyClick(screen.box, Qt::Key(key));
+      QCOMPARE(InnerText(screen.box), QString("100000"));  // confirmed as leaving the box does
+      QCOMPARE(screen.box->value(), 100000);
+    }
+  };
+  bool visibleAfterKey = false;
+  if (modal) {
+    QTimer::singleShot(0, &screen, [&] {
+      press();
+      visibleAfterKey = screen.isVisible();
+      screen.done(QDialog::Rejected);
+    });
+    screen.exec();
+  } else {
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    press();
+    visibleAfterKey = screen.isVisible();
+  }
+  QVERIFY(visibleAfterKey);
+  QCOMPARE(clicks, 0);
+  QVERIFY(late);
+  for (QPushButton* b : screen.findChildren<QPushButton*>()) {
+    QVERIFY2(!b->isDefault() && !b->autoDefault(), qPrintable(b->text()));
+  }
+}
+
+void ScreenBaseTest::aPressWhoseReleaseLandsInItsMessageIsPreviewedOnce() {
+  KeyScreen screen;
+  screen.consume.clear();  // Delete goes on to the button, which ignores it and lets it climb
+  QWidget messageBox;      // the release of a held key arrives in the box the handler opened
+  messageBox.show();
+  screen.onKey = [&](int key) {
+    if (key == Qt::Key_Delete) QTest::keyRelease(&messageBox, Qt::Key_Delete);
+  };
+  screen.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  screen.button->setFocus();
+  QTest::keyPress(screen.button, Qt::Key_Delete);
+  QCOMPARE(screen.keys, QList<int>{Qt::Key_Delete});
+  // The next press is a new one.
+  QTest::keyClick(screen.button, Qt::Key_Delete);
+  QCOMPARE(screen.keys, QList<int>({Qt::Key_Delete, Qt::Key_Delete}));
 }
 
 void ScreenBaseTest::closeDuringARunWaitsForTheRunToEnd() {

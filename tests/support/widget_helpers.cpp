@@ -37,7 +37,13 @@ bool TypeIntoSpinBox(QWidget* root, const QString& name, const QString& text, co
   box->setFocus(Qt::OtherFocusReason);
   box->selectAll();
   QTest::keyClick(box, Qt::Key_Backspace);
-  QTest::keyClicks(box, text);
+  for (const QChar c : text) {
+    if (c.unicode() < 0x80) {
+      QTest::keyClick(box, c.toLatin1());
+    } else {  // a digit of another script, as a keyboard of that script types it
+      QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+  }
   return true;
 }
 

@@ -27,7 +27,7 @@ T* FindChildOrFail(const QObject* root, const QString& name, const char* file, i
 bool ClickButton(QWidget* root, const QString& name, const char* file, int line);
 
 // Replaces the text of the spin box named name by typing text as a user would (the box's
-// validator sees every key); the focus stays in the box.
+// validator sees every key), digits of any script included; the focus stays in the box.
 bool TypeIntoSpinBox(QWidget* root, const QString& name, const QString& text, const char* file, int line);
 
 // Sends the widget the loss of focus that a click elsewhere would give it.

@@ -99,6 +99,10 @@ class ActivityScreenTest : public QObject {
   void pauseHoldsTheRunWhileItsMessageIsOpen();
   void pauseAfterARunKeepsTheResults();
   void deleteInASpinBoxStopsAndStillEdits();
+  void enterConfirmsABoxAndTheRunGoesOn();
+  void stopBeforeTheDrawLeavesNoStaleRun();
+  void boxesInLocaleDigitsSetTheRun_data();
+  void boxesInLocaleDigitsSetTheRun();
   void returnDuringARunClosesOnceItStops();
   void anErrorInARunLeavesTheScreenIdle();
   void histogramButtonTogglesTheChart();
@@ -389,6 +393,68 @@ void ActivityScreenTest::deleteInASpinBoxStopsAndStillEdits() {
   QTest::keyClick(line, Qt::Key_Delete);
   QCOMPARE(line->text(), QString("234"));
   QCOMPARE(services.messages.informations(), QStringList{"Arret utilisateur"});
+}
+
+void ActivityScreenTest::enterConfirmsABoxAndTheRunGoesOn() {
+  test::ScopedServices services;
+  platform::SetClockService(nullptr);  // the real clock, so that the run pumps while it draws
+  Tform11 screen;
+  bool openAfterEnter = false;
+  QTimer::singleShot(0, &screen, [&] {
+    TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "3000000");
+    QTest::keyClick(screen.findChild<platform::SpinEdit*>("SpinEdit1"), Qt::Key_Return);
+    QTimer::singleShot(0, &screen, [&] {
+      QTest::keyClick(screen.findChild<platform::SpinEdit*>("SpinEdit2"), Qt::Key_Enter);
+      openAfterEnter = screen.isVisible() && screen.isRunning();
+    });
+    CLICK_BUTTON(&screen, "BitBtn1");
+    QTest::keyClick(screen.findChild<QWidget*>("BitBtn1"), Qt::Key_Return);  // the focus is on it now
+    if (screen.isVisible()) screen.done(QDialog::Rejected);
+  });
+  QCOMPARE(screen.exec(), int(QDialog::Rejected));  // only the test closed it
+  QVERIFY(openAfterEnter);
+  QCOMPARE(screen.findChild<platform::SpinEdit*>("SpinEdit1")->value(), 1000000);
+  QCOMPARE(activity::LastActivityRun().measurements, 1000000);  // the run was not stopped
+  QVERIFY(services.messages.all().empty());
+}
+
+void ActivityScreenTest::stopBeforeTheDrawLeavesNoStaleRun() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(activity::LastActivityRun().measurements, 100);
+  // Escape in the event-loop pass before the draw.
+  QTimer::singleShot(0, &screen, [&] { QTest::keyClick(&screen, Qt::Key_Escape); });
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(services.messages.informations(), QStringList{"Arret utilisateur"});
+  const activity::ActivityRunData& run = activity::LastActivityRun();
+  QCOMPARE(run.measurements, 0);
+  QCOMPARE(run.mean, 0.0L);
+  for (std::int32_t v = 0; v <= 100; ++v) QCOMPARE(run.CountHistogram[v], 0);
+}
+
+void ActivityScreenTest::boxesInLocaleDigitsSetTheRun_data() {
+  QTest::addColumn<QLocale>("locale");
+  QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France);
+  QTest::newRow("ar_EG") << QLocale(QLocale::Arabic, QLocale::Egypt);
+  QTest::newRow("fa_IR") << QLocale(QLocale::Persian, QLocale::Iran);
+}
+
+void ActivityScreenTest::boxesInLocaleDigitsSetTheRun() {
+  QFETCH(QLocale, locale);
+  test::ScopedServices services;
+  QLocale::setDefault(locale);
+  Tform11 screen;
+  QLocale::setDefault(QLocale::c());
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", locale.toString(12));
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", locale.toString(75));
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(activity::LastActivityRun().measurements, 12);
+  QCOMPARE(screen.findChild<platform::SpinEdit*>("SpinEdit1")->text(), locale.toString(12));
+  QCOMPARE(screen.findChild<platform::SpinEdit*>("SpinEdit2")->text(), locale.toString(75));
+  QCOMPARE(Text(&screen, "Label6"), QString("Durée totale > 900ms"));
 }
 
 void ActivityScreenTest::returnDuringARunClosesOnceItStops() {

@@ -1,0 +1,71 @@
+// Every screen in every language: its texts fit their controls and do not run into one another.
+// A new screen joins the check with one line in kScreens.
+#include <QLabel>
+#include <QtTest>
+
+#include "experiments/activity/UnitActivite2.h"
+#include "experiments/counter_picture/Unitcrab.h"
+#include "platform/radio_group.h"
+#include "platform/screen_base.h"
+#include "platform/widgets.h"
+#include "support/layout_check.h"
+#include "support/scoped_services.h"
+
+using namespace noyalis;
+using test::ScreenUnderCheck;
+
+namespace {
+
+const ScreenUnderCheck kScreens[] = {
+    ScreenUnderCheck::of<Tform200>("Tform200"),
+    ScreenUnderCheck::of<Tform11>("Tform11"),
+};
+
+// A screen with the faults the check must find.
+class CrowdedScreen : public platform::ScreenBase {
+ public:
+  CrowdedScreen() : ScreenBase(nullptr, "TformCrowded") {
+    platform::MakeLabel(this, "Label1", "Deviazione standard", 411, 53);
+    platform::MakeLabel(this, "Label3", "Dev. teorica", 526, 53);
+    auto* group = new platform::RadioGroup(this, "RadioGroup2", "Grafico in tempo reale dei conteggi",
+                                           {"Tempo reale dei conteggi", "Simulazione"}, 1, 1);
+    group->setGeometry(8, 61, 123, 72);
+    platform::MakeEdit(this, "Edit6", 547, 503, 60, "Gauss o Poisson ?");
+  }
+};
+
+}  // namespace
+
+class LayoutCheckTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QLocale::setDefault(QLocale::c()); }
+  void theCheckFindsCutAndOverlappingTexts();
+  void everyScreenFitsInEveryLanguage_data();
+  void everyScreenFitsInEveryLanguage();
+};
+
+void LayoutCheckTest::theCheckFindsCutAndOverlappingTexts() {
+  CrowdedScreen screen;
+  const QString faults = test::LayoutFaults(&screen).join('\n');
+  for (const char* expected :
+       {"Label1 (", "Label3 (", "overlaps", "RadioGroup2 (", "RadioGroup2_item0", "Edit6"})
+    QVERIFY2(faults.contains(expected), qPrintable(QString("%1 not found in:\n%2").arg(expected, faults)));
+  QVERIFY2(!faults.contains("RadioGroup2_item1"), qPrintable(faults));
+}
+
+void LayoutCheckTest::everyScreenFitsInEveryLanguage_data() {
+  QTest::addColumn<int>("index");
+  for (int i = 0; i < int(std::size(kScreens)); ++i) QTest::newRow(kScreens[i].name) << i;
+}
+
+void LayoutCheckTest::everyScreenFitsInEveryLanguage() {
+  QFETCH(int, index);
+  test::ScopedServices services;
+  const QStringList faults = test::LayoutFaultsInEveryLanguage(kScreens[index]);
+  QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+QTEST_MAIN(LayoutCheckTest)
+#include "layout_check_test.moc"

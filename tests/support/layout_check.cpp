@@ -1,0 +1,160 @@
+#include "support/layout_check.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <QtTest>
+#include <vector>
+
+#include "platform/language.h"
+
+namespace noyalis::test {
+
+namespace {
+
+constexpr int kEditPadding = 6;    // frame and inner margins of an edit box [px]
+constexpr int kButtonPadding = 8;  // a button's frame and the least room around its text [px]
+
+struct TextPlace {
+  QWidget* widget;
+  QRect rect;  // in the parent's coordinates
+};
+
+QString Describe(const QWidget* w, const QRect& r) {
+  return QStringLiteral("%1 (%2,%3 %4×%5)")
+      .arg(w->objectName())
+      .arg(r.x())
+      .arg(r.y())
+      .arg(r.width())
+      .arg(r.height());
+}
+
+// Where a label's text is drawn, in its parent's coordinates.
+QRect LabelTextRect(const QLabel* label) {
+  const QFontMetrics fm(label->font());
+  const QSize text(fm.horizontalAdvance(label->text()), fm.height());
+  const QRect inside =
+      QStyle::alignedRect(label->layoutDirection(), label->alignment(), text, label->contentsRect());
+  return inside.translated(label->pos());
+}
+
+QRect GroupBoxTitleRect(const QGroupBox* box) {
+  QStyleOptionGroupBox option;
+  option.initFrom(box);
+  option.text = box->title();
+  option.lineWidth = 1;
+  option.textAlignment = box->alignment();
+  option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+  return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+}
+
+bool Shown(const QWidget* w) {
+  return w->isVisibleTo(w->window()) && w->width() > 0;
+}
+
+// Texts wider than their control.
+void CheckWidths(QWidget* screen, QStringList& faults) {
+  for (QLabel* label : screen->findChildren<QLabel*>()) {
+    if (!Shown(label) || label->text().isEmpty() || label->wordWrap()) continue;
+    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+    if (needed > label->contentsRect().width())
+      faults << QStringLiteral("%1: text \"%2\" needs %3 px")
+                    .arg(Describe(label, label->geometry()), label->text())
+                    .arg(needed);
+  }
+  for (QGroupBox* box : screen->findChildren<QGroupBox*>()) {
+    if (!Shown(box) || box->title().isEmpty()) continue;
+    // The style places the caption (in its own font) and lets it run past the frame, cut.
+    const QRect title = GroupBoxTitleRect(box);
+    if (title.right() > box->rect().right())
+      faults << QStringLiteral("%1: caption \"%2\" needs %3 px")
+                    .arg(Describe(box, box->geometry()), box->title())
+                    .arg(title.right() + 1);
+  }
+  for (QAbstractButton* button : screen->findChildren<QAbstractButton*>()) {
+    if (!Shown(button) || button->text().isEmpty()) continue;
+    const auto* radio = qobject_cast<QRadioButton*>(button);
+    const int needed = radio
+                           ? radio->sizeHint().width()
+                           : QFontMetrics(button->font()).horizontalAdvance(button->text()) + kButtonPadding +
+                                 (button->icon().isNull() ? 0 : button->iconSize().width());
+    const QRect inParent =
+        radio ? button->geometry() & button->parentWidget()->contentsRect() : button->geometry();
+    if (needed > inParent.width())
+      faults << QStringLiteral("%1: text \"%2\" needs %3 px")
+                    .arg(Describe(button, button->geometry()), button->text())
+                    .arg(needed);
+  }
+  for (QLineEdit* edit : screen->findChildren<QLineEdit*>()) {
+    if (!Shown(edit) || edit->text().isEmpty() || !edit->isReadOnly()) continue;
+    const int needed = QFontMetrics(edit->font()).horizontalAdvance(edit->text()) + kEditPadding;
+    if (needed > edit->width())
+      faults << QStringLiteral("%1: text \"%2\" needs %3 px")
+                    .arg(Describe(edit, edit->geometry()), edit->text())
+                    .arg(needed);
+  }
+}
+
+// Texts that run into one another: labels, buttons, radio items and group boxes of one parent.
+void CheckOverlaps(QWidget* screen, QStringList& faults) {
+  std::vector<QWidget*> parents{screen};
+  for (QWidget* w : screen->findChildren<QWidget*>()) parents.push_back(w);
+  for (QWidget* parent : parents) {
+    std::vector<TextPlace> places;
+    for (QObject* child : parent->children()) {
+      auto* w = qobject_cast<QWidget*>(child);
+      if (!w || !Shown(w)) continue;
+      if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (!label->text().isEmpty()) places.push_back({w, LabelTextRect(label)});
+      } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (!button->text().isEmpty()) places.push_back({w, w->geometry()});
+      } else if (qobject_cast<QGroupBox*>(w)) {
+        places.push_back({w, w->geometry()});
+      }
+    }
+    for (std::size_t i = 0; i < places.size(); ++i)
+      for (std::size_t j = i + 1; j < places.size(); ++j) {
+        // A text's advance ends with its last letter's side bearing: one pixel is no overlap.
+        const QRect common = places[i].rect & places[j].rect;
+        if (common.width() > 1 && common.height() > 1)
+          faults << QStringLiteral("%1 overlaps %2")
+                        .arg(Describe(places[i].widget, places[i].rect),
+                             Describe(places[j].widget, places[j].rect));
+      }
+  }
+}
+
+}  // namespace
+
+QStringList LayoutFaults(QWidget* screen) {
+  // Shown, as the user sees it: labels refit their texts and layouts place the radio items.
+  screen->show();
+  if (!QTest::qWaitForWindowExposed(screen)) return {QStringLiteral("the screen could not be shown")};
+  QCoreApplication::processEvents();
+  for (QWidget* w : screen->findChildren<QWidget*>())
+    if (w->layout()) w->layout()->activate();
+  QStringList faults;
+  CheckWidths(screen, faults);
+  CheckOverlaps(screen, faults);
+  return faults;
+}
+
+QStringList LayoutFaultsInEveryLanguage(const ScreenUnderCheck& screen) {
+  QStringList faults;
+  const QString saved = platform::LanguageCode();
+  for (const char* code : {"FR", "UK", "IT", "ES", "DE"}) {
+    platform::SetLanguageCode(code);
+    const std::unique_ptr<QWidget> built = screen.make();
+    for (const QString& fault : LayoutFaults(built.get()))
+      faults << QStringLiteral("%1 %2: %3").arg(screen.name, code, fault);
+  }
+  platform::SetLanguageCode(saved);
+  return faults;
+}
+
+}  // namespace noyalis::test

@@ -1,8 +1,14 @@
 #include "app/menu_layout.h"
 
 #include "app/UnitMenu.h"
+#include "experiments/absorption/UnitAbsorption.h"
+#include "experiments/absorption/UnitDistance.h"
+#include "experiments/absorption/UnitPLomb.h"
 #include "experiments/activity/UnitActivite2.h"
 #include "experiments/counter_picture/Unitcrab.h"
+#include "experiments/dice/UnitDecroissanceExponentielle.h"
+#include "experiments/intervals/UnitInterval.h"
+#include "experiments/thickness_series/UnitAbsorption123.h"
 
 namespace noyalis::menu {
 
@@ -26,17 +32,17 @@ const std::array<MenuEntry, 9> kEntries = {{
   {3, "Image8", "Label22", {492, 168, 229, 142}, ":/pictures/experiment_population.svg",
    "Population de noyaux radioactifs", &TForm3::Activite8Click, nullptr},
   {4, "Image11", "Label23", {495, 332, 220, 130}, ":/pictures/experiment_beta.svg", "Absorption des rayons béta",
-   &TForm3::ButtonAbsClick, nullptr},
+   &TForm3::ButtonAbsClick, &Open<TForm4>},
   {5, "Image16", "Label24", {290, 324, 201, 125}, ":/pictures/experiment_series.svg", "Fluctuations des rayons gamma",
-   &TForm3::Button123Click, nullptr},
+   &TForm3::Button123Click, &Open<TForm7>},
   {6, "Image12", "Label25", {68, 346, 212, 124}, ":/pictures/experiment_gamma.svg", "Absorption des rayons gamma",
-   &TForm3::ButtonGammaClick, nullptr},
+   &TForm3::ButtonGammaClick, &Open<TForm5>},
   {7, "Image10", "Label26", {35, 232, 214, 114}, ":/pictures/experiment_distance.svg",
-   "Influence de la distance source-compteur", &TForm3::Button2DistanceClick, nullptr},
+   "Influence de la distance source-compteur", &TForm3::Button2DistanceClick, &Open<TForm6>},
   {8, "Image6", "Label27", {66, 52, 272, 212}, ":/pictures/experiment_dice.svg",
-   "Décroissance exponentielle, lancer de dés", &TForm3::Button13Click, nullptr},
+   "Décroissance exponentielle, lancer de dés", &TForm3::Button13Click, &Open<Tform100>},
   {9, "Image17", "Label28", {254, 200, 225, 113}, ":/pictures/experiment_intervals.svg",
-   "Intervalles de temps entre 2 désintégrations", &TForm3::Button1intervallesClick, nullptr},
+   "Intervalles de temps entre 2 désintégrations", &TForm3::Button1intervallesClick, &Open<TForm2>},
 }};
 
 const std::array<Flag, 5> kFlags = {{

@@ -70,8 +70,8 @@ TForm6::TForm6(QWidget* parent, PoissonDraw draw)
   Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 10, 44);
   SpinEdit1->setGeometry(10, 61, 95, 24);
   SpinEdit1->setToolTip("entre 2 et 10 000");
-  Label1 = YellowLabel(this, "Label1", "Durée de Comptage ms", 178, 44);
-  SpinEdit2->setGeometry(178, 61, 95, 24);
+  Label1 = YellowLabel(this, "Label1", "Durée de Comptage ms", 170, 44);
+  SpinEdit2->setGeometry(170, 61, 95, 24);
   SpinEdit2->setToolTip("entre 50 et 1000 000");
   Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 315, 44);
   Edit2M = platform::MakeEdit(this, "Edit2M", 310, 62, 85);

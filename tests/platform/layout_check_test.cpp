@@ -3,8 +3,14 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "experiments/absorption/UnitAbsorption.h"
+#include "experiments/absorption/UnitDistance.h"
+#include "experiments/absorption/UnitPLomb.h"
 #include "experiments/activity/UnitActivite2.h"
 #include "experiments/counter_picture/Unitcrab.h"
+#include "experiments/dice/UnitDecroissanceExponentielle.h"
+#include "experiments/intervals/UnitInterval.h"
+#include "experiments/thickness_series/UnitAbsorption123.h"
 #include "platform/radio_group.h"
 #include "platform/screen_base.h"
 #include "platform/widgets.h"
@@ -17,8 +23,10 @@ using test::ScreenUnderCheck;
 namespace {
 
 const ScreenUnderCheck kScreens[] = {
-    ScreenUnderCheck::of<Tform200>("Tform200"),
-    ScreenUnderCheck::of<Tform11>("Tform11"),
+    ScreenUnderCheck::of<Tform200>("Tform200"), ScreenUnderCheck::of<Tform11>("Tform11"),
+    ScreenUnderCheck::of<TForm2>("TForm2"),     ScreenUnderCheck::of<TForm4>("TForm4"),
+    ScreenUnderCheck::of<TForm5>("TForm5"),     ScreenUnderCheck::of<TForm6>("TForm6"),
+    ScreenUnderCheck::of<TForm7>("TForm7"),     ScreenUnderCheck::of<Tform100>("Tform100"),
 };
 
 // A screen with the faults the check must find.

@@ -34,10 +34,23 @@ QString Describe(const QWidget* w, const QRect& r) {
       .arg(r.height());
 }
 
+// The size of a label's text: its widest line by its lines, wrapped at the label's width when it
+// wraps.
+QSize LabelTextSize(const QLabel* label) {
+  constexpr int kUnbounded = 100'000;
+  const int width = label->wordWrap() ? label->contentsRect().width() : kUnbounded;
+  return QFontMetrics(label->font())
+      .boundingRect(QRect(0, 0, width, kUnbounded), label->wordWrap() ? Qt::TextWordWrap : 0, label->text())
+      .size();
+}
+
+bool MultiLine(const QLabel* label) {
+  return label->wordWrap() || label->text().contains('\n');
+}
+
 // Where a label's text is drawn, in its parent's coordinates.
 QRect LabelTextRect(const QLabel* label) {
-  const QFontMetrics fm(label->font());
-  const QSize text(fm.horizontalAdvance(label->text()), fm.height());
+  const QSize text = LabelTextSize(label);
   const QRect inside =
       QStyle::alignedRect(label->layoutDirection(), label->alignment(), text, label->contentsRect());
   return inside.translated(label->pos());
@@ -60,12 +73,16 @@ bool Shown(const QWidget* w) {
 // Texts wider than their control.
 void CheckWidths(QWidget* screen, QStringList& faults) {
   for (QLabel* label : screen->findChildren<QLabel*>()) {
-    if (!Shown(label) || label->text().isEmpty() || label->wordWrap()) continue;
-    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-    if (needed > label->contentsRect().width())
+    if (!Shown(label) || label->text().isEmpty()) continue;
+    const QSize needed = LabelTextSize(label);
+    if (needed.width() > label->contentsRect().width())
       faults << QStringLiteral("%1: text \"%2\" needs %3 px")
                     .arg(Describe(label, label->geometry()), label->text())
-                    .arg(needed);
+                    .arg(needed.width());
+    else if (MultiLine(label) && needed.height() > label->contentsRect().height())
+      faults << QStringLiteral("%1: text \"%2\" needs %3 px of height")
+                    .arg(Describe(label, label->geometry()), label->text())
+                    .arg(needed.height());
   }
   for (QGroupBox* box : screen->findChildren<QGroupBox*>()) {
     if (!Shown(box) || box->title().isEmpty()) continue;

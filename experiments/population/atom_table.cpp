@@ -79,8 +79,10 @@ std::optional<long double> ParseLambdaEntry(std::string_view text, char decimalS
 }
 
 std::string LambdaEntryError(std::string_view text) {
-  return "'" + std::string(text) +
-         "' n'est pas une valeur correcte : lambda est un nombre positif ou nul, en 1/s";
+  std::string message = "'";
+  message.append(text).append(
+      "' n'est pas une valeur correcte : lambda est un nombre positif ou nul, en 1/s");
+  return message;
 }
 
 }  // namespace noyalis::population

@@ -166,6 +166,9 @@ TForm8::TForm8(QWidget* parent) : ScreenBase(parent, "TForm8") {
   BitBtn7 = platform::MakePictureButton(this, "BitBtn7", ":/pictures/glyph_export.svg", {}, 752, 446, 38, 36,
                                         "Exporte  fichier texte");
 
+  // No default button: Enter confirms the value it was typed into and starts nothing.
+  for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3, BitBtn7}) button->setAutoDefault(false);
+
   connect(BitBtn1, &QPushButton::clicked, this, &TForm8::Button1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TForm8::FinClick);
   connect(BitBtn3, &QPushButton::clicked, this, &TForm8::ImpressionClick);

@@ -24,7 +24,7 @@ StringGrid::StringGrid(QWidget* parent, const QString& objectName, const QList<i
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QFont small = font();
-  small.setPixelSize(12);
+  small.setPixelSize(11);
   setFont(small);
   for (int c = 0; c < columnWidths.size(); ++c) {
     auto* header = new QTableWidgetItem;

@@ -225,7 +225,7 @@ void TForm8::init() {
   readIsotopeList();
   state.lambdaInUse = static_cast<double>(state.atoms[state.selectedAtom].lambda);
   BitBtn1->setFocus();
-  Chart2->setFixedRange(Chart2->yAxis, 0, state.alive);
+  setCurveRanges(SpinEdit2->Value(), state.alive);
   platform::Chart::clear(Series3);
   platform::Chart::addPoint(Series3, 0, state.alive);
   Edit12->setText(kCaesiumLabel);
@@ -317,6 +317,13 @@ void TForm8::maj() {
   for (QLabel* label : {Label11, Label15, Label14}) label->setText(name);
 }
 
+void TForm8::setCurveRanges(std::int32_t duration, double n0) {
+  Chart2->setFixedRange(Chart2->xAxis, 0, duration);
+  Chart2->setFixedRange(Chart2->yAxis, 0, n0);
+  Chart3->setFixedRange(Chart3->xAxis, 0, duration);
+  Chart3->setFixedRange(Chart3->yAxis, kSemiLogFloor, n0);
+}
+
 void TForm8::setCountFields(const QString& text) {
   Edit3->setText(text);
   Edit11->setText(text);
@@ -329,7 +336,7 @@ void TForm8::RadioGroup1Click() {
   state.alive = state.side * state.side;
   platform::Chart::clear(Series3);
   platform::Chart::clear(Series4);
-  Chart2->setFixedRange(Chart2->yAxis, 0, state.alive);
+  setCurveRanges(SpinEdit2->Value(), state.alive);
   const bool semiLog = RadioGroup1->ItemIndex() == 1;
   Chart3->setVisible(semiLog);
   Chart2->setVisible(!semiLog);
@@ -380,10 +387,7 @@ void TForm8::Button1Click() {
 void TForm8::runStarted(std::int32_t side, std::int32_t duration) {
   const double n0 = static_cast<double>(side) * side;
   drawFullLattice(side);
-  Chart2->setFixedRange(Chart2->xAxis, 0, duration);
-  Chart2->setFixedRange(Chart2->yAxis, 0, n0);
-  Chart3->setFixedRange(Chart3->xAxis, 0, duration);
-  Chart3->setFixedRange(Chart3->yAxis, kSemiLogFloor, n0);
+  setCurveRanges(duration, n0);
   for (QCPGraph* series : {Series3, Series4}) {
     platform::Chart::clear(series);
     platform::Chart::addPoint(series, 0, n0);

@@ -69,6 +69,8 @@ class TForm8 : public noyalis::platform::ScreenBase, private noyalis::population
   void readIsotopeList();
   void drawFullLattice(std::int32_t side);
   void setCountFields(const QString& text);
+  // Both curves over steps 0 … duration; the linear one from 0, the semi-log one from 0.5, up to N².
+  void setCurveRanges(std::int32_t duration, double n0);
   void setInputsEnabled(bool enabled);
   QString unitName() const;
 

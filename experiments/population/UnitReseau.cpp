@@ -454,10 +454,12 @@ void TForm8::StringGrid2MouseUp(int row) {
   BitBtn1->setFocus();
 }
 
-void TForm8::Chart2ClickSeries(QCPAbstractPlottable*, double t, double n, Qt::MouseButton button) {
+void TForm8::Chart2ClickSeries(QCPAbstractPlottable* series, double t, double n, Qt::MouseButton button) {
   if (button != Qt::RightButton) return;
   const PopulationState& state = Population();
-  const long double n0 = static_cast<long double>(state.side) * state.side;
+  // No is the curve's own first point, N² of the run it shows, whatever the size box says now.
+  const QCPPlottableInterface1D* points = series->interface1D();
+  const long double n0 = points && points->dataCount() > 0 ? points->dataMainValue(0) : 0;
   platform::Messages().information(this, QString::fromStdString(CurvePointMessage(
                                              t, unitName().toStdString(), state.selectedUnit, n, n0)));
 }

@@ -527,6 +527,9 @@ void PopulationScreenTest::curvePointMessage() {
     TForm8 screen;
     screen.show();
     ClickRow(&screen, "StringGrid2", c.unit);
+    TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "30");  // the curve still shows N² = 100
+    test::LeaveFocus(screen.findChild<QWidget*>("SpinEdit3"));
+    QCOMPARE(Population().side, 30);
     platform::Chart* chart = ChartOf(&screen, "Chart2");
     emit chart->seriesPointClicked(chart->series("Series3"), 0, 0, 100, c.button);
     QCOMPARE(services.messages.informations(), *c.expected ? QStringList{c.expected} : QStringList{});

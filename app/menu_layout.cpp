@@ -8,6 +8,7 @@
 #include "experiments/counter_picture/Unitcrab.h"
 #include "experiments/dice/UnitDecroissanceExponentielle.h"
 #include "experiments/intervals/UnitInterval.h"
+#include "experiments/population/UnitReseau.h"
 #include "experiments/thickness_series/UnitAbsorption123.h"
 
 namespace noyalis::menu {
@@ -30,7 +31,7 @@ const std::array<MenuEntry, 9> kEntries = {{
   {2, "Image9", "Label21", {532, 48, 158, 110}, ":/pictures/experiment_activity.svg", "Activite", &TForm3::ActiviteClick,
    &Open<Tform11>},
   {3, "Image8", "Label22", {492, 168, 229, 142}, ":/pictures/experiment_population.svg",
-   "Population de noyaux radioactifs", &TForm3::Activite8Click, nullptr},
+   "Population de noyaux radioactifs", &TForm3::Activite8Click, &Open<TForm8>},
   {4, "Image11", "Label23", {495, 332, 220, 130}, ":/pictures/experiment_beta.svg", "Absorption des rayons béta",
    &TForm3::ButtonAbsClick, &Open<TForm4>},
   {5, "Image16", "Label24", {290, 324, 201, 125}, ":/pictures/experiment_series.svg", "Fluctuations des rayons gamma",

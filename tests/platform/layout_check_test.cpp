@@ -10,6 +10,7 @@
 #include "experiments/counter_picture/Unitcrab.h"
 #include "experiments/dice/UnitDecroissanceExponentielle.h"
 #include "experiments/intervals/UnitInterval.h"
+#include "experiments/population/UnitReseau.h"
 #include "experiments/thickness_series/UnitAbsorption123.h"
 #include "platform/radio_group.h"
 #include "platform/screen_base.h"

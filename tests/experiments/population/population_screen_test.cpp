@@ -1,0 +1,576 @@
+// The population screen driven as a user would, offscreen, with the pause shortened: opening and
+// its isotope list, the grids, the λ entry, runs with their curves, clicks and keys, controls
+// touched during a run, the export file and the languages.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+#include "experiments/population/UnitReseau.h"
+#include "experiments/population/population_state.h"
+#include "experiments/population/string_grid.h"
+#include "kernel/error.h"
+#include "kernel/uniform_random.h"
+#include "platform/chart.h"
+#include "platform/language.h"
+#include "platform/radio_group.h"
+#include "platform/spin_edit.h"
+#include "support/scoped_services.h"
+#include "support/widget_helpers.h"
+
+using namespace noyalis;
+using population::Population;
+
+namespace {
+
+// A clock that lets a test act at every pause of a run (one slice per step with a 10 ms pause).
+class SteppingClock final : public platform::ClockService {
+ public:
+  std::int64_t nowMs() override { return now_; }
+  void sleepMs(int ms) override {
+    now_ += ms;
+    ++sleeps;
+    if (onSleep) onSleep(sleeps);
+  }
+  int sleeps = 0;
+  std::function<void(int)> onSleep;
+
+ private:
+  std::int64_t now_ = 0;
+};
+
+class FailingAudio final : public platform::AudioService {
+ public:
+  void playSync(const std::vector<std::uint8_t>&) override { throw kernel::RangeError("sound device lost"); }
+};
+
+QString Text(QWidget* screen, const char* name) {
+  if (auto* edit = screen->findChild<QLineEdit*>(name)) return edit->text();
+  if (auto* label = screen->findChild<QLabel*>(name)) return label->text();
+  return QString("<no %1>").arg(name);
+}
+
+platform::Chart* ChartOf(QWidget* screen, const char* name) {
+  return screen->findChild<platform::Chart*>(name);
+}
+
+int Points(QWidget* screen, const char* chart, const char* series) {
+  return platform::Chart::pointCount(ChartOf(screen, chart)->series(series));
+}
+
+population::StringGrid* Grid(QWidget* screen, const char* name) {
+  return screen->findChild<population::StringGrid*>(name);
+}
+
+// Releases the mouse over a row of a grid, as a click does.
+void ClickRow(QWidget* screen, const char* grid, int row) {
+  population::StringGrid* g = Grid(screen, grid);
+  g->scrollToItem(g->item(row, 0));
+  QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row, 0)).center());
+}
+
+// Clicks item index of a radio group, as a user does.
+void ChooseItem(QWidget* screen, const char* group, int index) {
+  auto* button = screen->findChild<QAbstractButton*>(QString("%1_item%2").arg(group).arg(index));
+  QVERIFY(button);
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void WriteList(const QString& path, const QByteArray& content) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(content);
+}
+
+// A set generator state for every run, and a 10 ms pause.
+population::RunSeams Seams(std::uint32_t seed = 4242) {
+  return {[seed] { kernel::UniformRandom::setState(seed); }, 10};
+}
+
+}  // namespace
+
+class PopulationScreenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void init();
+  void cleanup();
+
+  void exportBeforeAnyRunWritesTheHeaderOnly();
+  void opensWithCaesiumPerYearAndTheInstalledList();
+  void listFromTheWorkingDirectoryAndListFailures();
+  void gridTextInACommaLocaleAndBack();
+  void isotopeAndUnitChoices();
+  void ownDecayConstant();
+  void runDrawsLatticeCurvesAndStepCounter();
+  void clicksOnlyOnSmallLatticesWithSound();
+  void semiLogCurveAsTheLatticeEmpties();
+  void controlsChangedDuringARunDoNothing();
+  void escapeStopsAndTheExportEndsThere();
+  void closingDuringARunStopsAfterTheStep();
+  void aFailureInARunShowsTheMessageAndTheScreenStaysUsable();
+  void curvePointMessage();
+  void pagePrintsTheScreen();
+  void englishAndGermanTexts();
+
+ private:
+  QTemporaryDir dir_;
+  QString installed_;
+};
+
+void PopulationScreenTest::initTestCase() {
+  QLocale::setDefault(QLocale::c());
+  QVERIFY(dir_.isValid());
+  QVERIFY(QDir::setCurrent(dir_.path()));
+  installed_ = NOYALIS_SHIPPED_ISOTOPE_LIST;
+  TForm8::setInstalledIsotopeList(installed_);
+}
+
+void PopulationScreenTest::init() {
+  platform::SetLanguageCode("FR");
+  QLocale::setDefault(QLocale::c());
+  TForm8::setInstalledIsotopeList(installed_);
+}
+
+void PopulationScreenTest::cleanup() {
+  QFile::remove(dir_.filePath("radliste02.txt"));
+  for (const QString& f : QDir().entryList({"*_reseau.txt"})) QFile::remove(f);
+}
+
+// Must stay first: no run has been made in this process yet.
+void PopulationScreenTest::exportBeforeAnyRunWritesTheHeaderOnly() {
+  test::ScopedServices services;
+  TForm8 screen;
+  CLICK_BUTTON(&screen, "BitBtn7");
+  QVERIFY(services.messages.all().empty());
+  const QStringList files = QDir().entryList({"*_reseau.txt"});
+  QCOMPARE(files.size(), 1);
+  QVERIFY(QRegularExpression("^\\d{6}_\\d\\d_\\d\\d_\\d\\d_reseau\\.txt$").match(files.front()).hasMatch());
+  QFile file(files.front());
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), QByteArray("ann\xE9"
+                                      "e\r\nCs 137 ;  reste = ; 100\r\n"
+                                      " t         ;      n    ;       delta n \r\n"));
+}
+
+void PopulationScreenTest::opensWithCaesiumPerYearAndTheInstalledList() {
+  test::ScopedServices services;
+  TForm8 screen;
+  QCOMPARE(screen.objectName(), QString("TForm8"));
+  QCOMPARE(screen.windowTitle(), QString("Population de noyaux radioactifs"));
+  QVERIFY(services.messages.all().empty());
+  const population::PopulationState& state = Population();
+  QCOMPARE(state.atoms[1].lambda, 7.285E-10L);
+  QVERIFY(std::abs(static_cast<double>(state.StepProbability / (31'556'736.0L * 7.285E-10L)) - 1) < 1e-12);
+  QCOMPARE(Text(&screen, "Edit12"), QString("Cs 137"));
+  QCOMPARE(Grid(&screen, "StringGrid1")->cellText(1, 2), QString("7.285E-10"));
+  QCOMPARE(Grid(&screen, "StringGrid1")->cellText(0, 2), QString("Lambda 1/s"));
+  // The shipped list fills the rows after caesium, and NewAtomRow follows it among the grid's rows.
+  QCOMPARE(Grid(&screen, "StringGrid1")->cellText(2, 0), QString("H"));
+  QVERIFY(state.NewAtomRow > 14 && state.NewAtomRow <= 48);
+  QVERIFY(Grid(&screen, "StringGrid1")->cellText(state.NewAtomRow - 1, 0).size() > 0);
+  QVERIFY(Grid(&screen, "StringGrid1")->cellText(state.NewAtomRow, 0).isEmpty());
+  for (const char* label : {"Label11", "Label14", "Label15"})
+    QCOMPARE(Text(&screen, label), QString("année"));
+  QCOMPARE(Grid(&screen, "StringGrid2")->cellText(0, 0), QString("Unité de temps"));
+  QCOMPARE(Grid(&screen, "StringGrid2")->cellText(10, 0), QString("milliards d'années"));
+  QCOMPARE(Text(&screen, "Label2"), QString("t"));
+  QCOMPARE(Points(&screen, "Chart1", "Series1"), 100);
+  QCOMPARE(Points(&screen, "Chart2", "Series3"), 1);
+  QVERIFY(!ChartOf(&screen, "Chart3")->isVisibleTo(&screen));
+  QVERIFY(screen.findChild<QWidget*>("RadioGroup2")->isVisibleTo(&screen));
+}
+
+void PopulationScreenTest::listFromTheWorkingDirectoryAndListFailures() {
+  struct Case {
+    const char* name;
+    QByteArray workingList;  // empty: none in the working directory
+    bool installed;
+    const char* error;  // a part of the message, or "" for none
+    int newAtomRow;
+  };
+  const Case cases[] = {
+      {"working directory first", "Co 60 4.17E-9\r\nSr 90 7.63E-10\r\n", true, "", 4},
+      {"installed when none here", "", true, "", -1},
+      {"none anywhere", "", false, "radliste02.txt", 2},
+      {"malformed", "Co 60 4.17E-9\r\nCs 137 7,285E-10\r\n", true, "ligne 2", 2},
+      {"reopened with a shorter list", "Ra 226 1.37E-11\r\n", true, "", 3},
+  };
+  for (const Case& c : cases) {
+    test::ScopedServices services;
+    QFile::remove("radliste02.txt");
+    if (!c.workingList.isEmpty()) WriteList("radliste02.txt", c.workingList);
+    TForm8::setInstalledIsotopeList(c.installed ? installed_ : dir_.filePath("nowhere/radliste02.txt"));
+    TForm8 screen;
+    const QStringList errors = services.messages.errors();
+    if (*c.error) {
+      QVERIFY2(errors.size() == 1 && errors.front().contains(c.error), c.name);
+      QVERIFY2(Grid(&screen, "StringGrid1")->cellText(2, 0).isEmpty(), c.name);
+    } else {
+      QVERIFY2(errors.isEmpty(), c.name);
+    }
+    if (c.newAtomRow > 0) QCOMPARE(Population().NewAtomRow, c.newAtomRow);
+    // Rows after the list hold nothing from an earlier opening.
+    QCOMPARE(Population().atoms[Population().NewAtomRow].lambda, 0.0L);
+    QCOMPARE(Population().atoms[Population().NewAtomRow].symbol, std::string());
+    // The opening still finishes: lattice, curve and caesium.
+    QCOMPARE(Points(&screen, "Chart1", "Series1"), 100);
+    QCOMPARE(Points(&screen, "Chart2", "Series3"), 1);
+    QCOMPARE(Text(&screen, "Edit12"), QString("Cs 137"));
+  }
+}
+
+void PopulationScreenTest::gridTextInACommaLocaleAndBack() {
+  test::ScopedServices services;
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  TForm8 screen;
+  QCOMPARE(Grid(&screen, "StringGrid1")->cellText(1, 2), QString("7,285E-10"));
+  QCOMPARE(Population().atoms[1].lambda, 7.285E-10L);
+  QCOMPARE(Grid(&screen, "StringGrid1")->cellText(3, 2).count(','), 1);
+  QVERIFY(services.messages.all().empty());
+}
+
+void PopulationScreenTest::isotopeAndUnitChoices() {
+  test::ScopedServices services;
+  TForm8 screen;
+  screen.show();
+  const population::PopulationState& state = Population();
+  ClickRow(&screen, "StringGrid1", 2);
+  QCOMPARE(Text(&screen, "Edit12"), QString("H 3"));
+  QCOMPARE(state.selectedAtom, 2);
+  ClickRow(&screen, "StringGrid1", 0);  // the header row selects caesium-137
+  QCOMPARE(state.selectedAtom, 1);
+  QCOMPARE(Text(&screen, "Edit12"), QString("Cs 137"));
+  ClickRow(&screen, "StringGrid1", state.NewAtomRow);
+  QCOMPARE(Text(&screen, "Edit12"), QString(" "));
+  QVERIFY(screen.findChild<QLineEdit*>("Edit7")->isVisible());
+  ClickRow(&screen, "StringGrid1", state.NewAtomRow + 1);  // below the list: λ = 0
+  QVERIFY(!screen.findChild<QLineEdit*>("Edit7")->isVisible());
+  QCOMPARE(Text(&screen, "Edit12"), QString(" "));
+
+  ClickRow(&screen, "StringGrid2", 5);
+  QCOMPARE(state.selectedUnit, 5);
+  for (const char* label : {"Label11", "Label14", "Label15"}) QCOMPARE(Text(&screen, label), QString("jour"));
+  QCOMPARE(state.unitLength, 86'400.0L);
+  QCOMPARE(state.StepProbability, 0.0L);  // the row below the list has no λ
+  ClickRow(&screen, "StringGrid2", 0);    // the header row selects the year
+  QCOMPARE(state.selectedUnit, 1);
+  QCOMPARE(Text(&screen, "Label11"), QString("année"));
+}
+
+void PopulationScreenTest::ownDecayConstant() {
+  test::ScopedServices services;
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  TForm8 screen;
+  screen.show();
+  QApplication::setActiveWindow(&screen);  // focus changes need an active window
+  QVERIFY(screen.isActiveWindow());
+  population::PopulationState& state = Population();
+  ClickRow(&screen, "StringGrid1", state.NewAtomRow);
+  REQUIRE_CHILD(entry, QLineEdit, &screen, "Edit7");
+  QVERIFY(entry->isVisible());
+  ClickRow(&screen, "StringGrid2", 2);  // a second per step
+  struct Case {
+    const char* typed;
+    bool accepted;
+    long double lambda;
+  };
+  const Case cases[] = {{"0,25", true, 0.25L}, {"abc", false, 0}, {"nan", false, 0},        {"inf", false, 0},
+                        {"-1", false, 0},      {"", false, 0},    {"1,5E-3", true, 1.5E-3L}};
+  long double last = 0;
+  for (const Case& c : cases) {
+    services.messages.clear();
+    entry->setFocus();
+    QVERIFY(entry->hasFocus());
+    entry->setText(c.typed);
+    QTest::keyClick(entry, Qt::Key_Return);  // Enter confirms, the focus leaves, nothing starts
+    QVERIFY2(!entry->hasFocus(), c.typed);
+    if (c.accepted) last = c.lambda;
+    QVERIFY2(services.messages.errors().size() == (c.accepted ? 0 : 1),
+             qPrintable(services.messages.errors().join("|")));
+    QCOMPARE(state.atoms[state.NewAtomRow].lambda, last);
+    QCOMPARE(state.StepProbability, static_cast<long double>(static_cast<double>(last)));
+  }
+  QCOMPARE(Text(&screen, "Edit12"), QString(" "));
+  QVERIFY(services.clock.sleeps.empty());  // Enter started no run
+}
+
+void PopulationScreenTest::runDrawsLatticeCurvesAndStepCounter() {
+  test::ScopedServices services;
+  SteppingClock clock;
+  platform::SetClockService(&clock);
+  TForm8 screen;
+  screen.setRunSeams(Seams());
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "20");
+  QString seenAt5;
+  clock.onSleep = [&](int step) {
+    if (step == 5) seenAt5 = Text(&screen, "Label2");
+  };
+  CLICK_BUTTON(&screen, "BitBtn1");
+  const population::PopulationState& state = Population();
+  QCOMPARE(seenAt5, QString("t =    5"));
+  QCOMPARE(Text(&screen, "Label2"), QString("t =    10"));
+  QCOMPARE(clock.sleeps, 10);
+  QCOMPARE(state.lastStep, 10);
+  QCOMPARE(Points(&screen, "Chart1", "Series1"), 400);
+  QCOMPARE(Points(&screen, "Chart1", "Series2"), 400 - state.alive);
+  QVERIFY(state.alive < 400 && state.alive > 300);  // p ≈ 0.023 over 10 steps
+  QCOMPARE(Points(&screen, "Chart2", "Series3"), 11);
+  QCOMPARE(Text(&screen, "Edit3"), QString::number(state.alive));
+  QCOMPARE(Text(&screen, "Edit11"), QString::number(state.alive));
+  QCOMPARE(ChartOf(&screen, "Chart1")->xAxis->range().upper, 21.0);
+  QCOMPARE(ChartOf(&screen, "Chart2")->xAxis->range().upper, 10.0);
+  QVERIFY(screen.findChild<QWidget*>("RadioGroup1")->isVisible());
+  QVERIFY(services.audio.played.empty());  // N = 20: no sound
+  platform::SetClockService(&services.clock);
+
+  // The export after a full run: D + 1 rows, the run's unit and isotope.
+  CLICK_BUTTON(&screen, "BitBtn7");
+  const QStringList files = QDir().entryList({"*_reseau.txt"});
+  QCOMPARE(files.size(), 1);
+  QFile file(files.front());
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = file.readAll().split('\n');
+  QCOMPARE(lines.size(), 3 + 11 + 1);
+  QCOMPARE(lines[0], QByteArray("ann\xE9"
+                                "e\r"));
+  QCOMPARE(lines[1], QByteArray("Cs 137 ;  reste = ; ") + QByteArray::number(state.alive) + "\r");
+  QCOMPARE(lines[3], QByteArray("0 ;  4.00000000000000E+0002 ;  0.00000000000000E+0000\r"));
+  QVERIFY(lines[13].startsWith("10 ; "));
+}
+
+void PopulationScreenTest::clicksOnlyOnSmallLatticesWithSound() {
+  struct Case {
+    const char* side;
+    bool soundChoiceShown;
+    bool clicks;
+  };
+  for (const Case& c : {Case{"10", true, true}, Case{"11", false, false}}) {
+    test::ScopedServices services;
+    TForm8 screen;
+    screen.setRunSeams(Seams());
+    screen.show();
+    screen.findChild<platform::RadioGroup*>("RadioGroup2")->setItemIndex(0);  // "oui"
+    ClickRow(&screen, "StringGrid2", 6);  // a century per step: p ≈ 0.23
+    TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "20");
+    TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", c.side);
+    QCOMPARE(screen.findChild<QWidget*>("RadioGroup2")->isVisible(), c.soundChoiceShown);
+    CLICK_BUTTON(&screen, "BitBtn1");
+    const population::PopulationState& state = Population();
+    int stepsWithDecay = 0;
+    for (int t = 1; t <= 20; ++t) stepsWithDecay += state.DecaysPerStep[t] > 0;
+    QVERIFY(stepsWithDecay > 0);
+    QCOMPARE(static_cast<int>(services.audio.played.size()), c.clicks ? stepsWithDecay : 0);
+    // 1000 Hz for 20 ms: 220 samples after the 46-byte header.
+    for (const auto& image : services.audio.played) QCOMPARE(image.size(), std::size_t{266});
+  }
+}
+
+void PopulationScreenTest::semiLogCurveAsTheLatticeEmpties() {
+  test::ScopedServices services;
+  WriteList("radliste02.txt", "Po 214 4.2E+03\r\n");
+  TForm8 screen;
+  screen.setRunSeams(Seams());
+  screen.show();
+  ChooseItem(&screen, "RadioGroup1", 1);
+  QVERIFY(ChartOf(&screen, "Chart3")->isVisible());
+  QVERIFY(!ChartOf(&screen, "Chart2")->isVisible());
+  ClickRow(&screen, "StringGrid1", 2);
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(Population().PopulationCurve[1], 0.0L);
+  QCOMPARE(Points(&screen, "Chart2", "Series3"), 11);
+  QCOMPARE(Points(&screen, "Chart3", "Series4"), 1);  // only (0, 100): N = 0 has no place on a log axis
+  QVERIFY(ChartOf(&screen, "Chart3")->yAxis->range().lower > 0);
+  QCOMPARE(Text(&screen, "Edit11"), QString("0"));
+  // Choosing the plot again erases the curve back to its first point.
+  ChooseItem(&screen, "RadioGroup1", 0);
+  QCOMPARE(Points(&screen, "Chart2", "Series3"), 1);
+  QVERIFY(ChartOf(&screen, "Chart2")->isVisible());
+}
+
+void PopulationScreenTest::controlsChangedDuringARunDoNothing() {
+  test::ScopedServices services;
+  SteppingClock clock;
+  platform::SetClockService(&clock);
+  TForm8 screen;
+  screen.setRunSeams(Seams());
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "8");
+  const population::PopulationState& state = Population();
+  clock.onSleep = [&](int step) {
+    if (step != 3) return;
+    ClickRow(&screen, "StringGrid2", 5);
+    ClickRow(&screen, "StringGrid1", 2);
+    screen.findChild<platform::SpinEdit*>("SpinEdit3")->setValue(50);
+    screen.findChild<platform::SpinEdit*>("SpinEdit2")->setValue(500);
+    screen.Button1Click();  // a second start is ignored
+    screen.RadioGroup1Click();
+    screen.BitBtn7Click();
+  };
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(clock.sleeps, 10);
+  QCOMPARE(state.lastStep, 10);
+  QCOMPARE(state.selectedUnit, 1);
+  QCOMPARE(state.selectedAtom, 1);
+  QCOMPARE(state.PopulationCurve[0], 64.0L);
+  QCOMPARE(Text(&screen, "Label11"), QString("année"));
+  QCOMPARE(Text(&screen, "Edit12"), QString("Cs 137"));
+  QCOMPARE(Points(&screen, "Chart2", "Series3"), 11);
+  QVERIFY(QDir().entryList({"*_reseau.txt"}).isEmpty());
+  QVERIFY(services.messages.all().empty());
+  platform::SetClockService(&services.clock);
+}
+
+void PopulationScreenTest::escapeStopsAndTheExportEndsThere() {
+  test::ScopedServices services;
+  SteppingClock clock;
+  platform::SetClockService(&clock);
+  TForm8 screen;
+  screen.setRunSeams(Seams());
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "30");
+  screen.findChild<QWidget*>("BitBtn1")->setFocus();
+  bool pausedHeld = false;
+  clock.onSleep = [&](int step) {
+    if (step == 2) {
+      services.messages.onShow([&](const test::RecordingMessages::Message&) {
+        pausedHeld = Population().lastStep == 2;  // the run waits while the message is open
+      });
+      QTest::keyClick(&screen, Qt::Key_Pause);
+      services.messages.onShow({});
+    }
+    if (step == 4) QTest::keyClick(&screen, Qt::Key_Escape);
+  };
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QVERIFY(pausedHeld);
+  QCOMPARE(services.messages.informations(), QStringList({"Pause utilisateur", "Arret utilisateur"}));
+  QCOMPARE(Population().lastStep, 4);
+  QCOMPARE(clock.sleeps, 4);
+  QCOMPARE(Text(&screen, "Label2"), QString("t =    4"));
+  QVERIFY(screen.isVisible());
+  platform::SetClockService(&services.clock);
+
+  CLICK_BUTTON(&screen, "BitBtn7");
+  const QStringList files = QDir().entryList({"*_reseau.txt"});
+  QCOMPARE(files.size(), 1);
+  QFile file(files.front());
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll().count('\n'), 3 + 5);  // rows t = 0 … 4 only
+}
+
+void PopulationScreenTest::closingDuringARunStopsAfterTheStep() {
+  test::ScopedServices services;
+  SteppingClock clock;
+  platform::SetClockService(&clock);
+  TForm8 screen;
+  screen.setRunSeams(Seams());
+  screen.show();
+  clock.onSleep = [&](int step) {
+    if (step == 3) screen.FinClick();
+  };
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(Population().lastStep, 3);
+  QVERIFY(!screen.isVisible());
+  platform::SetClockService(&services.clock);
+}
+
+void PopulationScreenTest::aFailureInARunShowsTheMessageAndTheScreenStaysUsable() {
+  test::ScopedServices services;
+  FailingAudio audio;
+  platform::SetAudioService(&audio);
+  TForm8 screen;
+  screen.setRunSeams(Seams());
+  screen.show();
+  screen.findChild<platform::RadioGroup*>("RadioGroup2")->setItemIndex(0);
+  ClickRow(&screen, "StringGrid2", 6);
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(services.messages.errors().size(), 1);
+  QVERIFY(services.messages.errors().front().contains("sound device lost"));
+  QVERIFY(screen.findChild<QWidget*>("RadioGroup1")->isVisible());
+  QVERIFY(screen.findChild<QWidget*>("StringGrid1")->isEnabled());
+  QVERIFY(Population().lastStep < 10);
+  platform::SetAudioService(&services.audio);
+  CLICK_BUTTON(&screen, "BitBtn1");  // usable again
+  QCOMPARE(Population().lastStep, 10);
+}
+
+void PopulationScreenTest::curvePointMessage() {
+  struct Case {
+    const char* language;
+    int unit;
+    Qt::MouseButton button;
+    const char* expected;  // "" for no message
+  };
+  const Case cases[] = {
+      {"FR", 1, Qt::RightButton, " t = 0 années  N = 100   ( No = 100 )    "},
+      {"FR", 1, Qt::LeftButton, ""},
+      {"FR", 8, Qt::RightButton, " t = 0 10 millénaires  N = 100   ( No = 100 )    "},
+      {"FR", 10, Qt::RightButton, " t = 0 milliards d'années  N = 100   ( No = 100 )    "},
+      {"UK", 5, Qt::RightButton, " t = 0 days  N = 100   ( No = 100 )    "},
+  };
+  for (const Case& c : cases) {
+    test::ScopedServices services;
+    platform::SetLanguageCode(c.language);
+    TForm8 screen;
+    screen.show();
+    ClickRow(&screen, "StringGrid2", c.unit);
+    TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "30");  // the curve still shows N² = 100
+    test::LeaveFocus(screen.findChild<QWidget*>("SpinEdit3"));
+    QCOMPARE(Population().side, 30);
+    platform::Chart* chart = ChartOf(&screen, "Chart2");
+    emit chart->seriesPointClicked(chart->series("Series3"), 0, 0, 100, c.button);
+    QCOMPARE(services.messages.informations(), *c.expected ? QStringList{c.expected} : QStringList{});
+  }
+}
+
+void PopulationScreenTest::pagePrintsTheScreen() {
+  test::ScopedServices services;
+  const QString pdf = dir_.filePath("page.pdf");
+  services.printing.setDialogOutput(pdf);
+  TForm8 screen;
+  screen.show();
+  CLICK_BUTTON(&screen, "BitBtn3");
+  QCOMPARE(services.printing.dialogsShown(), 1);
+  QVERIFY(QFileInfo(pdf).size() > 0);
+  QCOMPARE(screen.palette().color(QPalette::Window), platform::kSilver);
+}
+
+void PopulationScreenTest::englishAndGermanTexts() {
+  struct Case {
+    const char* code;
+    const char *title, *duration, *unit, *header, *sound;
+  };
+  const Case cases[] = {
+      {"UK", "Radioactivity : Decays", "Total time", "year", "Atom", "Sound"},
+      {"DE", "Radioactivité : Désintégrations", "Durée totale", "année", "Atome", "son"},
+      {"FR", "Radioactivité : Désintégrations", "Durée totale", "année", "Atome", "Son"},
+  };
+  for (const Case& c : cases) {
+    test::ScopedServices services;
+    platform::SetLanguageCode(c.code);
+    TForm8 screen;
+    QCOMPARE(Text(&screen, "Label12"), QString(c.title));
+    QCOMPARE(Text(&screen, "Label3"), QString(c.duration));
+    QCOMPARE(Text(&screen, "Label11"), QString(c.unit));
+    QCOMPARE(Text(&screen, "Taille"), QString("Taille du réseau"));
+    QCOMPARE(Grid(&screen, "StringGrid1")->cellText(0, 0), QString(c.header));
+    QCOMPARE(screen.findChild<platform::RadioGroup*>("RadioGroup2")->title(), QString(c.sound));
+    QCOMPARE(Grid(&screen, "StringGrid2")->cellText(6, 0), QString("siècle"));
+  }
+}
+
+QTEST_MAIN(PopulationScreenTest)
+#include "population_screen_test.moc"

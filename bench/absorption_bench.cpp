@@ -108,12 +108,3 @@ BENCHMARK(BM_SeriesAlone) SCREENS;
 BENCHMARK(BM_SeriesThroughTheScreen) SCREENS;
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -109,12 +109,3 @@ BENCHMARK(BM_DistPoissonAlone) RUN_SIZES;
 BENCHMARK(BM_WholeSimulationRun) RUN_SIZES;
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

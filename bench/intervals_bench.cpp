@@ -75,12 +75,3 @@ BENCHMARK(BM_WholeRunThroughTheScreen)->Unit(benchmark::kMillisecond)->Iteration
 BENCHMARK(BM_CappedHistogram)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

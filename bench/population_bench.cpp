@@ -104,12 +104,3 @@ BENCHMARK(BM_StepWithLatticeUpdateAndCurvePoint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StepOnScreenWithDrawing)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -72,12 +72,3 @@ BENCHMARK(BM_ModelAlone) RUN_SIZES;
 BENCHMARK(BM_WholeRunFromTheClick) RUN_SIZES;
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

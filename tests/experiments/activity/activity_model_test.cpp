@@ -14,23 +14,12 @@
 #include "experiments/activity/activity_run.h"
 #include "kernel/error.h"
 #include "kernel/uniform_random.h"
+#include "tests/support/stopping_host.h"
 
 namespace noyalis::activity {
 namespace {
 
-// A host that asks to stop once it has been yielded to a given number of times.
-class StoppingHost final : public kernel::RunHost {
- public:
-  explicit StoppingHost(long stopAfter) : stopAfter_(stopAfter) {}
-  void yieldItem() override { ++yields; }
-  void yieldStage() override { ++yields; }
-  bool stopRequested() const override { return yields >= stopAfter_; }
-  void sleepMs(int) override {}
-  long yields = 0;
-
- private:
-  long stopAfter_;
-};
+using test::StoppingHost;
 
 // A run record holding the given counts, with the statistics DistPoisson would return.
 ActivityRunData& RecordOf(std::initializer_list<std::int32_t> counts) {

@@ -13,23 +13,12 @@
 #include "experiments/dice/dice_seed.h"
 #include "kernel/error.h"
 #include "kernel/uniform_random.h"
+#include "tests/support/stopping_host.h"
 
 namespace noyalis::dice {
 namespace {
 
-// A host that asks to stop once it has been yielded to a given number of times.
-class StoppingHost final : public kernel::RunHost {
- public:
-  explicit StoppingHost(long stopAfter) : stopAfter_(stopAfter) {}
-  void yieldItem() override { ++yields; }
-  void yieldStage() override { ++yields; }
-  bool stopRequested() const override { return yields >= stopAfter_; }
-  void sleepMs(int) override {}
-  long yields = 0;
-
- private:
-  long stopAfter_;
-};
+using test::StoppingHost;
 
 DiceRunData& ThrowFrom(std::int32_t n0, std::int32_t nf, std::uint32_t seed,
                        std::int32_t throws = kAllThrows) {

@@ -13,23 +13,12 @@
 #include "kernel/number_format.h"
 #include "kernel/poisson_table.h"
 #include "kernel/uniform_random.h"
+#include "tests/support/stopping_host.h"
 
 namespace noyalis::thickness_series {
 namespace {
 
-// A host that asks to stop once it has been yielded to a given number of times.
-class StoppingHost final : public kernel::RunHost {
- public:
-  explicit StoppingHost(long stopAfter) : stopAfter_(stopAfter) {}
-  void yieldItem() override { ++yields; }
-  void yieldStage() override { ++yields; }
-  bool stopRequested() const override { return yields >= stopAfter_; }
-  void sleepMs(int) override {}
-  long yields = 0;
-
- private:
-  long stopAfter_;
-};
+using test::StoppingHost;
 
 // The Poisson table sampler from the current generator state, without the clock reseed, so that
 // a run is the same at every test.

@@ -30,18 +30,21 @@ auto Checked(const char* what, F f) {
   }
 }
 
+// A law's probability of one count, of the counts up to one, or of the counts from one on.
+using CountProbability = std::function<long double(std::int32_t)>;
+
 // The probability of each cell first … last under a law; the end cells hold the tails.
-template <class Law>
-std::vector<long double> CellProbabilities(std::int32_t first, std::int32_t last, Law cellBelow,
-                                           Law cellAtOrAbove, Law cell) {
+std::vector<long double> CellProbabilities(std::int32_t first, std::int32_t last,
+                                           const CountProbability& upTo, const CountProbability& from,
+                                           const CountProbability& at) {
   std::vector<long double> p(static_cast<std::size_t>(last - first + 1));
   if (first == last) {
     p[0] = 1;
     return p;
   }
-  p.front() = cellBelow(first);
-  for (std::int32_t v = first + 1; v < last; ++v) p[v - first] = cell(v);
-  p.back() = cellAtOrAbove(last);
+  p.front() = upTo(first);
+  for (std::int32_t v = first + 1; v < last; ++v) p[v - first] = at(v);
+  p.back() = from(last);
   return p;
 }
 
@@ -164,7 +167,7 @@ GaussOrPoissonAnswer AnswerGaussOrPoisson(std::span<const std::int32_t> histogra
   };
   const std::vector<long double> poisson = Checked("Poisson law", [&] {
     const bm::poisson_distribution<long double> law(a.mean);
-    return expectedCounts(CellProbabilities<std::function<long double(std::int32_t)>>(
+    return expectedCounts(CellProbabilities(
         first, last, [&](std::int32_t v) { return bm::cdf(law, v); },
         [&](std::int32_t v) { return bm::cdf(bm::complement(law, v - 1)); },
         [&](std::int32_t v) { return bm::pdf(law, v); }));
@@ -172,7 +175,7 @@ GaussOrPoissonAnswer AnswerGaussOrPoisson(std::span<const std::int32_t> histogra
   // The Gauss law is continuous: the count v stands for [v − ½, v + ½).
   const std::vector<long double> gauss = Checked("Gauss law", [&] {
     const bm::normal_distribution<long double> law(a.mean, a.deviation);
-    return expectedCounts(CellProbabilities<std::function<long double(std::int32_t)>>(
+    return expectedCounts(CellProbabilities(
         first, last, [&](std::int32_t v) { return bm::cdf(law, v + 0.5L); },
         [&](std::int32_t v) { return bm::cdf(bm::complement(law, v - 0.5L)); },
         [&](std::int32_t v) {

@@ -1,6 +1,7 @@
 #include "platform/accessibility.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -247,6 +248,8 @@ void MakeAccessible(QWidget* screen) {
     if (auto* label = qobject_cast<const QLabel*>(w);
         label && !qobject_cast<const Picture*>(w) && !Plain(label->text()).isEmpty())
       labels.push_back(label);
+    // Tab leaves a table for the next control; the arrow keys move between its cells.
+    if (auto* table = qobject_cast<QAbstractItemView*>(w)) table->setTabKeyNavigation(false);
     if (auto* picture = qobject_cast<Picture*>(w);
         picture && (!picture->toolTip().trimmed().isEmpty() || !picture->accessibleName().isEmpty()))
       MakePictureAControl(picture);

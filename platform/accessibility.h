@@ -10,7 +10,8 @@ namespace noyalis::platform {
 // (numbered when several share it), the label beside or above it, or its hint; describes it
 // by its hint (or its group's); makes every picture that has a name a keyboard control (Tab or the
 // arrow keys to reach it, Enter or Space to click it, a focus frame when it has the focus); and
-// chains Tab through the controls top to bottom, left to right. Runs again after each text table,
+// chains Tab through the controls top to bottom, left to right (Tab leaves a table at once; its
+// cells are walked with the arrow keys). Runs again after each text table,
 // so that the names follow the language.
 void MakeAccessible(QWidget* screen);
 

@@ -149,7 +149,8 @@ void AccessibilityTest::everyControlNamedAndReachable() {
     // A caption names its control, in the language on screen.
     if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty())
       QCOMPARE(names[w], button->text().simplified());
-    QVERIFY2(Reached(w, visited), qPrintable(what + " is outside the Tab order"));
+    // Tab passes over a disabled control, as it should: nothing can be done with it.
+    QVERIFY2(!w->isEnabled() || Reached(w, visited), qPrintable(what + " is outside the Tab order"));
   }
   // Reading order: top to bottom, left to right.
   int previous = -1;

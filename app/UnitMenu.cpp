@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/menu_accessibility.h"
 #include "app/menu_layout.h"
 #include "kernel/date_time.h"
 #include "platform/error_boundary.h"
@@ -65,6 +66,7 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
             [this, &flag] { platform::Guarded(this, [&] { (this->*flag.handler)(); }); });
   }
 
+  menu::NameFlags(this);  // before the texts, so that the flags are keyboard controls too
   Image13 = new Picture(this, "Image13", ":/pictures/quit.svg", {6, 460, 105, 105}, "Quitter");
   connect(Image13, &Picture::clicked, this, &TForm3::FinClick);
   Button5 =

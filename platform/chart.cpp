@@ -5,6 +5,7 @@
 #include <string>
 
 #include "kernel/error.h"
+#include "platform/chart_image_export.h"
 
 namespace noyalis::platform {
 
@@ -63,6 +64,9 @@ Chart::Chart(QWidget* parent, const QString& objectName, QRect geometry) : QCust
   legendFont.setBold(false);
   legend->setFont(legendFont);
   legend->setVisible(true);
+  // Every chart can be saved as an image; a screen that listens to right-clicks on points keeps them.
+  InstallChartImageExport(
+      this, [this] { return isSignalConnected(QMetaMethod::fromSignal(&Chart::seriesPointClicked)); });
   connect(this, &QCustomPlot::plottableClick, this,
           [this](QCPAbstractPlottable* series, int index, QMouseEvent* event) {
             QCPPlottableInterface1D* points = series->interface1D();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "kernel/error.h"
+#include "platform/accessibility.h"
 #include "platform/chart.h"
 #include "platform/radio_group.h"
 
@@ -110,6 +111,7 @@ void ApplyTextTable(QWidget* screen, TextTable table) {
   }
   // Titles and legends show at the next paint of their chart; one queued replot each.
   for (QCustomPlot* chart : chartsToRedraw) chart->replot(QCustomPlot::rpQueuedReplot);
+  MakeAccessible(screen);  // names and Tab order follow the texts just set
 }
 
 void ApplyLanguage(QWidget* screen, const ScreenTexts& texts, const QString& code) {

@@ -5,7 +5,7 @@ set -eu
 cd "$(dirname "$0")/.."
 
 PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
-libqcustomplot-dev libgtest-dev libbenchmark-dev libcups2-dev libboost-dev fonts-dejavu-core fonts-liberation"
+libqcustomplot-dev libgtest-dev libbenchmark-dev libcups2-dev libboost-dev appstream fonts-dejavu-core fonts-liberation"
 # The test command also fuzzes the isotope list parser, with clang's libFuzzer.
 [ "${1:-run}" = test ] && PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 

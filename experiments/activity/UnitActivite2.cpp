@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "experiments/activity/GaussOrPoissonWindow.h"
 #include "experiments/activity/activity_constants.h"
 #include "experiments/activity/activity_results_file.h"
 #include "experiments/activity/activity_texts.h"
@@ -118,6 +119,7 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   Edit6->setFont(question);
   Edit6->setStyleSheet("color: red;");
   Edit6->setFixedHeight(28);
+  OpenGaussOrPoissonOnClick(Edit6);  // the answer with numbers
 
   connect(BitBtn1, &QPushButton::clicked, this, &Tform11::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &Tform11::FinClick);

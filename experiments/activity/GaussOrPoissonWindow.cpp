@@ -1,0 +1,153 @@
+#include "experiments/activity/GaussOrPoissonWindow.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "experiments/activity/activity_run_data.h"
+#include "experiments/activity/gauss_or_poisson_texts.h"
+#include "platform/error_boundary.h"
+#include "platform/language.h"
+#include "platform/screen_base.h"
+#include "platform/widgets.h"
+
+using namespace noyalis;
+using namespace noyalis::activity;
+
+namespace {
+
+const QString kWindowName = QStringLiteral("GaussOrPoissonWindow");
+constexpr long double kSmallestPValueShown = 0.0001L;
+constexpr int kPValueDecimals = 4;
+constexpr int kChiSquareDecimals = 2;
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text = {}) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+QString PValueText(long double p) {
+  if (p < kSmallestPValueShown) return "< " + platform::FixedText(kSmallestPValueShown, kPValueDecimals);
+  return platform::FixedText(p, kPValueDecimals);
+}
+
+}  // namespace
+
+GaussOrPoissonWindow::GaussOrPoissonWindow(const GaussOrPoissonAnswer& answer, const QString& languageCode,
+                                           QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(kWindowName);
+  setWindowTitle("Gauss ou Poisson ?");
+  auto* grid = new QGridLayout(this);
+  Intro = NamedLabel(this, "Intro");
+  Intro->setWordWrap(true);
+  grid->addWidget(Intro, 0, 0, 1, 3);
+  PoissonLaw = NamedLabel(this, "PoissonLaw", "Poisson");
+  GaussLaw = NamedLabel(this, "GaussLaw", "Gauss");
+  grid->addWidget(PoissonLaw, 1, 1, Qt::AlignRight);
+  grid->addWidget(GaussLaw, 1, 2, Qt::AlignRight);
+  QLabel** rows[][3] = {{&ChiSquareCaption, &ChiSquarePoisson, &ChiSquareGauss},
+                        {&ClassesCaption, &ClassesPoisson, &ClassesGauss},
+                        {&FreedomCaption, &FreedomPoisson, &FreedomGauss},
+                        {&PValueCaption, &PValuePoisson, &PValueGauss}};
+  const char* names[][3] = {{"ChiSquareCaption", "ChiSquarePoisson", "ChiSquareGauss"},
+                            {"ClassesCaption", "ClassesPoisson", "ClassesGauss"},
+                            {"FreedomCaption", "FreedomPoisson", "FreedomGauss"},
+                            {"PValueCaption", "PValuePoisson", "PValueGauss"}};
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 3; ++c) {
+      *rows[r][c] = NamedLabel(this, names[r][c]);
+      grid->addWidget(*rows[r][c], r + 2, c, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+    }
+  VerdictText = NamedLabel(this, "VerdictText", VerdictSentence(answer.verdict, languageCode));
+  VerdictText->setWordWrap(true);
+  QFont bold = VerdictText->font();
+  bold.setBold(true);
+  VerdictText->setFont(bold);
+  grid->addWidget(VerdictText, 6, 0, 1, 3);
+  CloseButton = platform::MakeButton(this, "CloseButton", "Fermer", 0, 0, 90, 28);
+  grid->addWidget(CloseButton, 7, 2, Qt::AlignRight);
+  connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+
+  showFit(answer.poisson, ChiSquarePoisson, ClassesPoisson, FreedomPoisson, PValuePoisson);
+  showFit(answer.gauss, ChiSquareGauss, ClassesGauss, FreedomGauss, PValueGauss);
+  platform::ApplyTextTable(this, kGaussOrPoissonTexts.FR);  // French stands for any other code
+  platform::ApplyLanguage(this, kGaussOrPoissonTexts, languageCode);
+  CloseButton->setFocus();
+}
+
+void GaussOrPoissonWindow::showFit(const LawFit& fit, QLabel* chiSquare, QLabel* classes, QLabel* freedom,
+                                   QLabel* pValue) {
+  classes->setText(QString::number(fit.classes.size()));
+  freedom->setText(QString::number(fit.degreesOfFreedom));
+  if (!fit.testable) {
+    chiSquare->setText(QStringLiteral("—"));
+    pValue->setText(QStringLiteral("—"));
+    return;
+  }
+  chiSquare->setText(platform::FixedText(fit.chiSquare, kChiSquareDecimals));
+  pValue->setText(PValueText(fit.pValue));
+}
+
+namespace noyalis::activity {
+
+namespace {
+
+// Opens the answer on a left click or on Enter or Space; the question keeps what it does else.
+class QuestionOpener final : public QObject {
+ public:
+  explicit QuestionOpener(QLineEdit* question) : QObject(question), question_(question) {
+    question->installEventFilter(this);
+    question->setCursor(Qt::PointingHandCursor);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease) {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::LeftButton && question_->rect().contains(mouse->position().toPoint()))
+        open();
+    } else if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        open();
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  void open() { OpenGaussOrPoisson(question_->window()); }
+  QLineEdit* question_;
+};
+
+}  // namespace
+
+GaussOrPoissonWindow* OpenGaussOrPoisson(QWidget* screen) {
+  if (auto* base = qobject_cast<platform::ScreenBase*>(screen); base && base->isRunning()) return nullptr;
+  if (auto* open = screen->findChild<GaussOrPoissonWindow*>(kWindowName, Qt::FindDirectChildrenOnly)) {
+    open->raise();
+    open->activateWindow();
+    return open;
+  }
+  GaussOrPoissonWindow* window = nullptr;
+  platform::Guarded(screen, [&] {
+    window =
+        new GaussOrPoissonWindow(AnswerGaussOrPoisson(LastActivityRun()), platform::LanguageCode(), screen);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowModality(Qt::WindowModal);
+    window->show();
+  });
+  return window;
+}
+
+void OpenGaussOrPoissonOnClick(QLineEdit* question) {
+  new QuestionOpener(question);
+}
+
+}  // namespace noyalis::activity

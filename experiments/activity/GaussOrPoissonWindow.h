@@ -1,0 +1,40 @@
+#pragma once
+// The answer to "Gauss ou Poisson ?": a small window over the activity screen with Pearson's χ²
+// of the last run against both laws, their degrees of freedom and p-values, and a verdict.
+#include <QDialog>
+
+#include "experiments/activity/gauss_or_poisson.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class GaussOrPoissonWindow : public QDialog {
+  Q_OBJECT
+ public:
+  // The answer shown in the language of languageCode, over parent.
+  GaussOrPoissonWindow(const noyalis::activity::GaussOrPoissonAnswer& answer, const QString& languageCode,
+                       QWidget* parent);
+
+ private:
+  void showFit(const noyalis::activity::LawFit& fit, QLabel* chiSquare, QLabel* classes, QLabel* freedom,
+               QLabel* pValue);
+
+  QLabel *Intro, *PoissonLaw, *GaussLaw;
+  QLabel *ChiSquareCaption, *ChiSquarePoisson, *ChiSquareGauss;
+  QLabel *ClassesCaption, *ClassesPoisson, *ClassesGauss;
+  QLabel *FreedomCaption, *FreedomPoisson, *FreedomGauss;
+  QLabel *PValueCaption, *PValuePoisson, *PValueGauss;
+  QLabel* VerdictText;
+  QPushButton* CloseButton;
+};
+
+namespace noyalis::activity {
+
+// Opens the answer for the last run over the question's screen (or brings back the one already
+// open). Nothing while the screen runs.
+GaussOrPoissonWindow* OpenGaussOrPoisson(QWidget* screen);
+// A click on the question, or Enter or Space while it has the focus, opens the answer.
+void OpenGaussOrPoissonOnClick(QLineEdit* question);
+
+}  // namespace noyalis::activity

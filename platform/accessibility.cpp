@@ -1,0 +1,304 @@
+#include "platform/accessibility.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <vector>
+
+#include "platform/chart.h"
+#include "platform/picture.h"
+
+namespace noyalis::platform {
+
+namespace {
+
+// The property that marks a name or description MakeAccessible set, so that it may replace it
+// when the language changes, while a name given by the screen itself stays.
+constexpr char kAutoName[] = "noyalisAutoAccessibleName";
+constexpr char kAutoDescription[] = "noyalisAutoAccessibleDescription";
+constexpr char kPictureKeys[] = "noyalisPictureKeys";
+// Widgets whose tops lie this close share a line of reading, and at most this much farther for a
+// tall first widget [px].
+constexpr int kLineTolerance = 20;
+constexpr int kLongestLineStep = 40;
+// A label names the control beside it up to this far to its left, or just above it [px].
+constexpr int kLabelReachLeft = 150;
+constexpr int kLabelReachAbove = 24;
+
+QString Plain(QString text) {
+  text.remove(u'&');
+  text.replace(u'\n', u' ');
+  return text.simplified();
+}
+
+QRect GeometryIn(const QWidget* w, const QWidget* screen) {
+  return QRect(w->mapTo(screen, QPoint(0, 0)), w->size());
+}
+
+// The text a control shows as its own caption.
+QString CaptionOf(const QWidget* w) {
+  if (auto* button = qobject_cast<const QAbstractButton*>(w)) return Plain(button->text());
+  if (auto* group = qobject_cast<const QGroupBox*>(w)) return Plain(group->title());
+  if (auto* chart = qobject_cast<const Chart*>(w))
+    return Plain(chart->titleLine(0) + ' ' + chart->titleLine(1));
+  return {};
+}
+
+// The title of a widget other controls can lie on: a chart, a group, a strip with a hint.
+QString ContainerTitle(const QWidget* w) {
+  if (IsControl(w) && !qobject_cast<const Chart*>(w)) return {};
+  if (qobject_cast<const QLabel*>(w)) return {};
+  QString title = CaptionOf(w);
+  return title.isEmpty() ? Plain(w->toolTip()) : title;
+}
+
+// The label just left of the control on its line, or just above it.
+QString LabelBeside(const QWidget* control, const QWidget* screen, const std::vector<const QLabel*>& labels) {
+  const QRect c = GeometryIn(control, screen);
+  const QLabel* best = nullptr;
+  int bestDistance = std::numeric_limits<int>::max();
+  for (const QLabel* label : labels) {
+    const QRect l = GeometryIn(label, screen);
+    int distance = -1;
+    const bool sameLine = l.center().y() >= c.top() && l.center().y() <= c.bottom();
+    const bool overlapsColumn = l.left() <= c.right() && l.right() >= c.left();
+    if (sameLine && l.right() <= c.left() + 2 && c.left() - l.right() <= kLabelReachLeft)
+      distance = c.left() - l.right();
+    else if (overlapsColumn && l.center().y() < c.top() && c.top() - l.bottom() <= kLabelReachAbove)
+      distance = std::max(0, c.top() - l.bottom());
+    if (distance >= 0 && distance < bestDistance) {
+      best = label;
+      bestDistance = distance;
+    }
+  }
+  return best ? Plain(best->text()) : QString();
+}
+
+// The smallest titled widget the control lies on (a sibling drawn around or over it).
+const QWidget* ContainerOf(const QWidget* control, const QWidget* screen,
+                           const std::vector<const QWidget*>& all) {
+  const QPoint centre = GeometryIn(control, screen).center();
+  const QWidget* best = nullptr;
+  for (const QWidget* w : all) {
+    if (w == control || w->isAncestorOf(control) || control->isAncestorOf(w)) continue;
+    const QRect r = GeometryIn(w, screen);
+    if (!r.contains(centre) || ContainerTitle(w).isEmpty()) continue;
+    if (!best || r.width() * r.height() < best->width() * best->height()) best = w;
+  }
+  return best;
+}
+
+void SetAuto(QWidget* w, const char* mark, const QString& text, bool name) {
+  const QString current = name ? w->accessibleName() : w->accessibleDescription();
+  // A text the screen set itself is kept.
+  if (!current.isEmpty() && current != w->property(mark).toString()) return;
+  if (name)
+    w->setAccessibleName(text);
+  else
+    w->setAccessibleDescription(text);
+  w->setProperty(mark, text);
+}
+
+// The hint of the control or of the nearest group around it.
+QString HintOf(const QWidget* w, const QWidget* screen) {
+  for (const QWidget* p = w; p && p != screen; p = p->parentWidget())
+    if (!p->toolTip().isEmpty()) return Plain(p->toolTip());
+  return {};
+}
+
+// A picture as a keyboard control: Enter or Space clicks it, the arrow keys move on like Tab, and
+// a frame shows the focus. The mouse keeps its own way (a click does not take the focus).
+class PictureKeys final : public QObject {
+ public:
+  explicit PictureKeys(Picture* picture) : QObject(picture), picture_(picture) {
+    picture->setFocusPolicy(Qt::TabFocus);
+    picture->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+        switch (key->key()) {
+          case Qt::Key_Return:
+          case Qt::Key_Enter:
+          case Qt::Key_Space:
+            if (!key->isAutoRepeat()) emit picture_->clicked();
+            return true;
+          case Qt::Key_Right:
+          case Qt::Key_Down:
+            return moveFocus(true);
+          case Qt::Key_Left:
+          case Qt::Key_Up:
+            return moveFocus(false);
+          default:
+            return false;
+        }
+      }
+      case QEvent::FocusIn:
+      case QEvent::FocusOut:
+        picture_->update();
+        return false;
+      case QEvent::Paint: {
+        // The picture first, then the focus frame over it.
+        static_cast<QObject*>(picture_)->event(event);
+        if (picture_->hasFocus()) {
+          QPainter painter(picture_);
+          painter.setPen(QPen(picture_->palette().color(QPalette::Highlight), 3, Qt::DashLine));
+          painter.drawRect(picture_->rect().adjusted(1, 1, -2, -2));
+        }
+        return true;
+      }
+      default:
+        return false;
+    }
+  }
+
+ private:
+  bool moveFocus(bool forward) {
+    QKeyEvent tab(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                  forward ? Qt::NoModifier : Qt::ShiftModifier);
+    QCoreApplication::sendEvent(picture_, &tab);
+    return true;
+  }
+  Picture* picture_;
+};
+
+void MakePictureAControl(Picture* picture) {
+  if (picture->property(kPictureKeys).toBool()) return;
+  picture->setProperty(kPictureKeys, true);
+  new PictureKeys(picture);
+}
+
+// Direct children in reading order: lines top to bottom, each line left to right. A line is the
+// widgets whose tops lie within half the height of its first widget (at least kLineTolerance, at
+// most kLongestLineStep, so that a tall chart does not swallow the table beside it).
+std::vector<QWidget*> InReadingOrder(std::vector<QWidget*> widgets) {
+  std::stable_sort(widgets.begin(), widgets.end(), [](const QWidget* a, const QWidget* b) {
+    return a->geometry().top() < b->geometry().top();
+  });
+  std::vector<QWidget*> ordered;
+  for (std::size_t start = 0; start < widgets.size();) {
+    const QRect first = widgets[start]->geometry();
+    const int reach = first.top() + std::clamp(first.height() / 2, kLineTolerance, kLongestLineStep);
+    std::size_t end = start + 1;
+    while (end < widgets.size() && widgets[end]->geometry().top() < reach) ++end;
+    const auto from = widgets.begin() + static_cast<std::ptrdiff_t>(start);
+    const auto to = widgets.begin() + static_cast<std::ptrdiff_t>(end);
+    std::stable_sort(from, to, [](const QWidget* a, const QWidget* b) {
+      return a->geometry().left() < b->geometry().left();
+    });
+    ordered.insert(ordered.end(), from, to);
+    start = end;
+  }
+  return ordered;
+}
+
+bool HoldsControls(const QWidget* w) {
+  for (const QWidget* child : w->findChildren<QWidget*>())
+    if (IsControl(child)) return true;
+  return false;
+}
+
+// The controls under parent in reading order, groups kept together.
+void CollectInReadingOrder(QWidget* parent, std::vector<QWidget*>& out) {
+  std::vector<QWidget*> children;
+  for (QObject* o : parent->children()) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || w->isWindow()) continue;
+    if (IsControl(w) || HoldsControls(w)) children.push_back(w);
+  }
+  for (QWidget* w : InReadingOrder(children)) {
+    if (IsControl(w)) out.push_back(w);
+    // A chart is a control that can hold boxes of its own; the inner edit of a spin box is not one.
+    if (HoldsControls(w)) CollectInReadingOrder(w, out);
+  }
+}
+
+}  // namespace
+
+bool IsControl(const QWidget* widget) {
+  if (widget->isWindow()) return false;
+  // The inner edit of a spin box belongs to the box.
+  for (const QWidget* p = widget->parentWidget(); p && !p->isWindow(); p = p->parentWidget())
+    if (qobject_cast<const QAbstractSpinBox*>(p)) return false;
+  return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+}
+
+void MakeAccessible(QWidget* screen) {
+  const QList<QWidget*> descendants = screen->findChildren<QWidget*>();
+  std::vector<const QLabel*> labels;
+  std::vector<const QWidget*> all;
+  for (QWidget* w : descendants) {
+    if (w->window() != screen->window() || w->isWindow()) continue;  // not the controls of a window over it
+    all.push_back(w);
+    if (auto* label = qobject_cast<const QLabel*>(w);
+        label && !qobject_cast<const Picture*>(w) && !Plain(label->text()).isEmpty())
+      labels.push_back(label);
+    // Tab leaves a table for the next control; the arrow keys move between its cells.
+    if (auto* table = qobject_cast<QAbstractItemView*>(w)) table->setTabKeyNavigation(false);
+    if (auto* picture = qobject_cast<Picture*>(w);
+        picture && (!picture->toolTip().trimmed().isEmpty() || !picture->accessibleName().isEmpty()))
+      MakePictureAControl(picture);
+  }
+
+  std::vector<QWidget*> controls;
+  CollectInReadingOrder(screen, controls);
+
+  // Names: the caption; for a box, the strip, chart or group it lies on (numbered when several
+  // share it), else the label beside it; then the hint; then its own text. Buttons and pictures go
+  // by their caption and hint alone: a label near a button names something else.
+  const auto nameOnItsOwn = [&](QWidget* c, bool pressable) {
+    QString name = pressable ? QString() : LabelBeside(c, screen, labels);
+    if (name.isEmpty()) name = Plain(c->toolTip());
+    if (name.isEmpty())
+      if (auto* edit = qobject_cast<const QLineEdit*>(c)) name = Plain(edit->text());
+    if (name.isEmpty()) name = c->objectName();  // the system name, as a last resort
+    SetAuto(c, kAutoName, name, true);
+  };
+  std::map<const QWidget*, std::vector<QWidget*>> byContainer;
+  for (QWidget* c : controls) {
+    const QString caption = CaptionOf(c);
+    const bool pressable = qobject_cast<const QAbstractButton*>(c) || qobject_cast<const Picture*>(c);
+    if (!caption.isEmpty())
+      SetAuto(c, kAutoName, caption, true);
+    else if (const QWidget* container = pressable ? nullptr : ContainerOf(c, screen, all))
+      byContainer[container].push_back(c);
+    else
+      nameOnItsOwn(c, pressable);
+  }
+  for (const auto& [container, members] : byContainer) {
+    const QString title = ContainerTitle(container);
+    for (std::size_t k = 0; k < members.size(); ++k)
+      if (title.isEmpty())  // a chart without a title names nothing on it
+        nameOnItsOwn(members[k], false);
+      else
+        SetAuto(members[k], kAutoName, members.size() == 1 ? title : QString("%1 (%2)").arg(title).arg(k + 1),
+                true);
+  }
+
+  // Descriptions: the hint, unless it is already the name.
+  for (QWidget* c : controls) {
+    const QString hint = HintOf(c, screen);
+    SetAuto(c, kAutoDescription, hint == c->accessibleName() ? QString() : hint, false);
+  }
+  for (const QWidget* w : all)
+    if (!IsControl(w) && !w->toolTip().isEmpty())
+      SetAuto(const_cast<QWidget*>(w), kAutoDescription, Plain(w->toolTip()), false);
+
+  for (std::size_t i = 1; i < controls.size(); ++i) QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
+}  // namespace noyalis::platform

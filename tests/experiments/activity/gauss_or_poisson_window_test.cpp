@@ -1,0 +1,114 @@
+// The answer to "Gauss ou Poisson ?" on the activity screen: opened by a click or by the keyboard
+// on the question after a run, in the screen's language, with the numbers of the model.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "experiments/activity/GaussOrPoissonWindow.h"
+#include "experiments/activity/UnitActivite2.h"
+#include "experiments/activity/activity_run_data.h"
+#include "experiments/activity/gauss_or_poisson_texts.h"
+#include "kernel/uniform_random.h"
+#include "platform/language.h"
+#include "platform/widgets.h"
+#include "support/scoped_services.h"
+#include "support/widget_helpers.h"
+
+using namespace noyalis;
+
+class GaussOrPoissonWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void cleanup() { platform::SetLanguageCode("FR"); }
+  void answersInTheScreensLanguage_data();
+  void answersInTheScreensLanguage();
+  void keyboardOpensItOnceAndEscapeClosesIt();
+};
+
+void GaussOrPoissonWindowTest::answersInTheScreensLanguage_data() {
+  QTest::addColumn<QString>("code");
+  QTest::addColumn<QString>("caption");
+  QTest::newRow("French") << "FR"
+                          << "Gauss ou Poisson ?";
+  QTest::newRow("English") << "UK"
+                           << "Gauss or Poisson ?";
+  QTest::newRow("Italian") << "IT"
+                           << "Gauss o Poisson ?";
+  QTest::newRow("Spanish") << "ES"
+                           << "Gauss o Poisson ?";
+  QTest::newRow("German") << "DE"
+                          << "Gauss oder Poisson ?";
+}
+
+void GaussOrPoissonWindowTest::answersInTheScreensLanguage() {
+  QFETCH(QString, code);
+  QFETCH(QString, caption);
+  platform::SetLanguageCode(code);
+  test::ScopedServices services;
+  kernel::UniformRandom::setState(0);
+  Tform11 screen;
+  screen.show();
+  REQUIRE_CHILD(question, QLineEdit, &screen, "Edit6");
+  CLICK_BUTTON(&screen, "BitBtn1");  // the default run: 100 counts of mean 27.2
+  QVERIFY(question->isVisible());
+
+  QTest::mouseClick(question, Qt::LeftButton);
+  REQUIRE_CHILD(window, GaussOrPoissonWindow, &screen, "GaussOrPoissonWindow");
+  QVERIFY(window->isVisible());
+  QCOMPARE(window->windowTitle(), caption);
+
+  const activity::GaussOrPoissonAnswer answer = activity::AnswerGaussOrPoisson(activity::LastActivityRun());
+  QCOMPARE(answer.measurements, 100);
+  QVERIFY(answer.poisson.testable && answer.gauss.testable);
+  REQUIRE_CHILD(verdict, QLabel, window, "VerdictText");
+  QCOMPARE(verdict->text(), activity::VerdictSentence(answer.verdict, code));
+  const struct {
+    const char* name;
+    QString text;
+  } values[] = {
+      {"ChiSquarePoisson", platform::FixedText(answer.poisson.chiSquare, 2)},
+      {"ChiSquareGauss", platform::FixedText(answer.gauss.chiSquare, 2)},
+      {"FreedomPoisson", QString::number(answer.poisson.degreesOfFreedom)},
+      {"FreedomGauss", QString::number(answer.gauss.degreesOfFreedom)},
+      {"ClassesGauss", QString::number(answer.gauss.classes.size())},
+      {"PValuePoisson", platform::FixedText(answer.poisson.pValue, 4)},
+  };
+  for (const auto& v : values) {
+    REQUIRE_CHILD(label, QLabel, window, v.name);
+    QCOMPARE(label->text(), v.text);
+  }
+  // Every caption of the window is set in the language, none left empty.
+  for (const char* name : {"Intro", "ClassesCaption", "FreedomCaption", "PValueCaption"}) {
+    REQUIRE_CHILD(label, QLabel, window, name);
+    QVERIFY2(!label->text().isEmpty(), name);
+  }
+  QCOMPARE(window->findChild<QPushButton*>("CloseButton")->text().isEmpty(), false);
+  QVERIFY(services.messages.errors().isEmpty());
+}
+
+void GaussOrPoissonWindowTest::keyboardOpensItOnceAndEscapeClosesIt() {
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  REQUIRE_CHILD(question, QLineEdit, &screen, "Edit6");
+  // Before any run the question is hidden: nothing to open.
+  QVERIFY(!question->isVisible());
+  CLICK_BUTTON(&screen, "BitBtn1");
+  question->setFocus();
+  QTest::keyClick(question, Qt::Key_Space);
+  auto windows = screen.findChildren<GaussOrPoissonWindow*>();
+  QCOMPARE(windows.size(), 1);
+  // Enter on the question again brings the same window back instead of a second one.
+  QTest::keyClick(question, Qt::Key_Return);
+  QCOMPARE(screen.findChildren<GaussOrPoissonWindow*>().size(), 1);
+  QCOMPARE(windows[0]->windowModality(), Qt::WindowModal);  // the screen waits while it is open
+  QPointer<GaussOrPoissonWindow> window = windows[0];
+  QTest::keyClick(window, Qt::Key_Escape);
+  QTRY_VERIFY(window.isNull());  // closed and deleted
+  QVERIFY(screen.isVisible());
+}
+
+QTEST_MAIN(GaussOrPoissonWindowTest)
+#include "gauss_or_poisson_window_test.moc"

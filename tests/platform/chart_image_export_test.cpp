@@ -1,0 +1,229 @@
+// Chart images: the right-click menu in every language, PNG, SVG and PDF files drawn by the chart,
+// at its size or twice it, the dialog starting in the working directory, a clear error when the
+// file cannot be written, and right-clicks on points left to the screens that use them.
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <vector>
+
+#include "platform/chart.h"
+#include "platform/chart_image_export.h"
+#include "platform/language.h"
+#include "support/scoped_services.h"
+
+using namespace noyalis;
+using platform::Chart;
+
+namespace {
+
+// Answers the file dialog with a set path and remembers what it was asked.
+class ScriptedChooser final : public platform::ImageFileChooser {
+ public:
+  QString chooseImageFile(QWidget*, const QString& title, const QString& proposedPath,
+                          const QStringList& filters) override {
+    asked = {title, proposedPath, filters};
+    ++calls;
+    return answer;
+  }
+  struct Question {
+    QString title, proposedPath;
+    QStringList filters;
+  } asked;
+  int calls = 0;
+  QString answer;
+};
+
+struct ScopedChooser {
+  ScopedChooser() { platform::SetImageFileChooser(&chooser); }
+  ~ScopedChooser() { platform::SetImageFileChooser(nullptr); }
+  ScriptedChooser chooser;
+};
+
+// A screen-like window holding one chart with bars and points.
+struct ChartScreen {
+  ChartScreen() {
+    window.setObjectName("TFormTest");
+    window.resize(500, 400);
+    chart = new Chart(&window, "Chart1", {10, 10, 400, 300});
+    bars = chart->addBars("Series1", "Mesures", QPen(Qt::red), QBrush(Qt::gray));
+    points = chart->addPoints("Series2", "Poisson", QCPScatterStyle::ssCircle, 6, Qt::blue, Qt::black);
+    const std::vector<double> x = {1, 2, 3, 4, 5}, y = {2, 5, 9, 5, 2};
+    Chart::setData(bars, x, y);
+    Chart::setData(points, x, y);
+    chart->redraw();
+    window.show();
+  }
+  QWidget window;
+  Chart* chart;
+  QCPBars* bars;
+  QCPGraph* points;
+};
+
+// Sends a context-menu request as a right-click there would; returns the menu it opened.
+QMenu* RequestMenu(Chart* chart, QPoint pos, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse) {
+  QContextMenuEvent request(reason, pos, chart->mapToGlobal(pos));
+  QApplication::sendEvent(chart, &request);
+  return chart->findChild<QMenu*>("ChartImageMenu");
+}
+
+QPoint EmptyCorner(Chart* chart) {
+  return chart->axisRect()->rect().topLeft() + QPoint(3, 3);
+}
+
+}  // namespace
+
+class ChartImageExportTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void cleanup() { platform::SetLanguageCode("FR"); }
+  void menuSpeaksTheScreensLanguage_data();
+  void menuSpeaksTheScreensLanguage();
+  void writesEachFormatAtItsSize_data();
+  void writesEachFormatAtItsSize();
+  void dialogStartsInTheWorkingDirectoryAndCancelWritesNothing();
+  void aFileThatCannotBeWrittenGivesAClearError();
+  void rightClicksOnPointsStayWithTheScreenThatUsesThem();
+};
+
+void ChartImageExportTest::menuSpeaksTheScreensLanguage_data() {
+  QTest::addColumn<QString>("code");
+  QTest::addColumn<QString>("entry");
+  QTest::newRow("French") << "FR"
+                          << "Enregistrer l'image…";
+  QTest::newRow("English") << "UK"
+                           << "Save the image…";
+  QTest::newRow("Italian") << "IT"
+                           << "Salva l'immagine…";
+  QTest::newRow("Spanish") << "ES"
+                           << "Guardar la imagen…";
+  QTest::newRow("German") << "DE"
+                          << "Bild speichern…";
+}
+
+void ChartImageExportTest::menuSpeaksTheScreensLanguage() {
+  QFETCH(QString, code);
+  QFETCH(QString, entry);
+  platform::SetLanguageCode(code);
+  ChartScreen screen;
+  QMenu* menu = RequestMenu(screen.chart, EmptyCorner(screen.chart));
+  QVERIFY(menu);
+  QCOMPARE(menu->actions().size(), 2);
+  QCOMPARE(menu->actions()[0]->text(), entry);
+  QVERIFY(menu->actions()[1]->text().endsWith(u'…'));
+  QVERIFY(menu->actions()[1]->text() != entry);
+  menu->close();
+  // The keyboard reaches the chart with Tab and opens the same menu.
+  QVERIFY(screen.chart->focusPolicy() & Qt::TabFocus);
+  QTRY_VERIFY(!screen.chart->findChild<QMenu*>("ChartImageMenu"));
+  QVERIFY(RequestMenu(screen.chart, {}, QContextMenuEvent::Keyboard));
+}
+
+void ChartImageExportTest::writesEachFormatAtItsSize_data() {
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<QString>("action");
+  QTest::addColumn<QByteArray>("magic");
+  QTest::addColumn<int>("scale");
+  QTest::newRow("PNG") << "chart.png"
+                       << "SaveChartImage" << QByteArray("\x89PNG") << 1;
+  QTest::newRow("PNG double") << "chart2.png"
+                              << "SaveChartImageLarge" << QByteArray("\x89PNG") << 2;
+  QTest::newRow("SVG") << "chart.svg"
+                       << "SaveChartImage" << QByteArray("<?xml") << 1;
+  QTest::newRow("PDF") << "chart.pdf"
+                       << "SaveChartImage" << QByteArray("%PDF") << 1;
+}
+
+void ChartImageExportTest::writesEachFormatAtItsSize() {
+  QFETCH(QString, file);
+  QFETCH(QString, action);
+  QFETCH(QByteArray, magic);
+  QFETCH(int, scale);
+  test::ScopedServices services;
+  ScopedChooser scoped;
+  QTemporaryDir dir;
+  scoped.chooser.answer = dir.filePath(file);
+  ChartScreen screen;
+  QMenu* menu = RequestMenu(screen.chart, EmptyCorner(screen.chart));
+  QVERIFY(menu);
+  menu->findChild<QAction*>(action)->trigger();
+  QTRY_COMPARE(scoped.chooser.calls, 1);
+  QVERIFY(services.messages.errors().isEmpty());
+  QFile written(scoped.chooser.answer);
+  QVERIFY(written.open(QIODevice::ReadOnly));
+  const QByteArray bytes = written.readAll();
+  QVERIFY2(bytes.startsWith(magic), bytes.left(16).constData());
+  if (file.endsWith(".png")) {
+    const QImage image = QImage::fromData(bytes);
+    QCOMPARE(image.size(), screen.chart->size() * scale);
+    // Drawn by the chart: the white background and the red outline of the bars are there.
+    QCOMPARE(image.pixelColor(2, 2), QColor(Qt::white));
+    bool red = false;
+    for (int y = 0; y < image.height() && !red; ++y)
+      for (int x = 0; x < image.width() && !red; ++x) red = image.pixelColor(x, y) == QColor(Qt::red);
+    QVERIFY(red);
+  }
+  if (file.endsWith(".svg")) {
+    QVERIFY(bytes.contains("<svg"));
+    QVERIFY(bytes.contains("viewBox=\"0 0 400 300\""));
+  }
+}
+
+void ChartImageExportTest::dialogStartsInTheWorkingDirectoryAndCancelWritesNothing() {
+  test::ScopedServices services;
+  ScopedChooser scoped;
+  ChartScreen screen;
+  const QStringList before = QDir::current().entryList(QDir::Files);
+  platform::SaveChartImageInteractively(screen.chart, 1.0);  // the chooser cancels (empty answer)
+  QCOMPARE(scoped.chooser.calls, 1);
+  QCOMPARE(scoped.chooser.asked.proposedPath, QDir::current().filePath("TFormTest_Chart1.png"));
+  QCOMPARE(scoped.chooser.asked.title, QString("Enregistrer l'image"));
+  QCOMPARE(scoped.chooser.asked.filters, QStringList({"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"}));
+  QCOMPARE(QDir::current().entryList(QDir::Files), before);
+  QVERIFY(services.messages.all().empty());
+}
+
+void ChartImageExportTest::aFileThatCannotBeWrittenGivesAClearError() {
+  test::ScopedServices services;
+  ScopedChooser scoped;
+  QTemporaryDir dir;
+  ChartScreen screen;
+  for (const char* name : {"chart.png", "chart.svg", "chart.pdf"}) {
+    scoped.chooser.answer = dir.filePath(QString("missing-folder/") + name);
+    services.messages.clear();
+    platform::SaveChartImageInteractively(screen.chart, 1.0);
+    QCOMPARE(services.messages.errors().size(), 1);
+    const QString error = services.messages.errors().front();
+    QVERIFY2(error.startsWith("L'image n'a pas pu être enregistrée dans « "), qPrintable(error));
+    QVERIFY2(error.contains(QDir::toNativeSeparators(scoped.chooser.answer)), qPrintable(error));
+    QVERIFY2(!error.endsWith(": "), qPrintable(error));  // the system's reason follows
+    QVERIFY(!QFile::exists(scoped.chooser.answer));
+  }
+}
+
+void ChartImageExportTest::rightClicksOnPointsStayWithTheScreenThatUsesThem() {
+  ChartScreen screen;
+  const QPoint onPoint(qRound(screen.points->keyAxis()->coordToPixel(3)),
+                       qRound(screen.points->valueAxis()->coordToPixel(9)));
+  // Nobody listens to point clicks: the menu opens even on a point.
+  QMenu* menu = RequestMenu(screen.chart, onPoint);
+  QVERIFY(menu);
+  menu->close();
+  QTRY_VERIFY(!screen.chart->findChild<QMenu*>("ChartImageMenu"));
+  // A screen that listens gets its right-click on the point, and no menu there.
+  QSignalSpy pointClicks(screen.chart, &Chart::seriesPointClicked);
+  QTest::mouseClick(screen.chart, Qt::RightButton, {}, onPoint);
+  QVERIFY(!RequestMenu(screen.chart, onPoint));
+  QCOMPARE(pointClicks.size(), 1);
+  QCOMPARE(pointClicks[0][4].value<Qt::MouseButton>(), Qt::RightButton);
+  // Away from the points the menu still opens.
+  QVERIFY(RequestMenu(screen.chart, EmptyCorner(screen.chart)));
+}
+
+QTEST_MAIN(ChartImageExportTest)
+#include "chart_image_export_test.moc"

@@ -70,15 +70,15 @@ TForm6::TForm6(QWidget* parent, PoissonDraw draw)
   Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 10, 44);
   SpinEdit1->setGeometry(10, 61, 95, 24);
   SpinEdit1->setToolTip("entre 2 et 10 000");
-  Label1 = YellowLabel(this, "Label1", "Durée de Comptage ms", 170, 44);
-  SpinEdit2->setGeometry(170, 61, 95, 24);
+  Label1 = YellowLabel(this, "Label1", "Durée de Comptage ms", 175, 44);
+  SpinEdit2->setGeometry(175, 61, 95, 24);
   SpinEdit2->setToolTip("entre 50 et 1000 000");
-  Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 315, 44);
-  Edit2M = platform::MakeEdit(this, "Edit2M", 310, 62, 85);
-  Total = YellowLabel(this, "Total", "Total", 410, 44);
-  Edit4T = platform::MakeEdit(this, "Edit4T", 405, 62, 85);
-  EcartType = YellowLabel(this, "EcartType", "EcartType", 505, 44);
-  Edit3E = platform::MakeEdit(this, "Edit3E", 500, 62, 85);
+  Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 335, 44);
+  Edit2M = platform::MakeEdit(this, "Edit2M", 330, 62, 85);
+  Total = YellowLabel(this, "Total", "Total", 430, 44);
+  Edit4T = platform::MakeEdit(this, "Edit4T", 425, 62, 85);
+  EcartType = YellowLabel(this, "EcartType", "EcartType", 525, 44);
+  Edit3E = platform::MakeEdit(this, "Edit3E", 520, 62, 85);
 
   Label11 = YellowLabel(this, "Label11", "Distance", 10, 93);
   Label5 = YellowLabel(this, "Label5", "Moyenne", 512, 141);

@@ -57,6 +57,8 @@ QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, 
 QLineEdit* BorderlessEdit(QWidget* parent, const char* name, int x, int y) {
   QLineEdit* edit = platform::MakeEdit(parent, name, x, y, 90);
   edit->setFrame(false);
+  // The chart shows through: no white patch over its grid, its zero line or a point.
+  edit->setStyleSheet("QLineEdit { background: transparent; }");
   return edit;
 }
 

@@ -78,6 +78,7 @@ class AbsorptionScreensTest : public QObject {
   void leadDecimalsFitAndRefusal();
   void leadAndBetaTablesAreIndependent();
   void leadAndDistanceLanguages();
+  void chartsAndLabelsLeaveEachOtherInSight();
   void distanceRunningDisplayAndFinalBoxes();
   void distancePlotFitAndRefusal();
   void pagePrintsEachScreen();
@@ -412,6 +413,41 @@ void AbsorptionScreensTest::leadAndDistanceLanguages() {
   QCOMPARE(distance.findChild<QPushButton*>("Button0")->text(), QString("4,25cm"));
   QCOMPARE(distance.findChild<platform::Chart*>("Chart1")->titleLine(0),
            QString("Number of disintegrations vs. 1/(distance)^2"));
+}
+
+// Nothing drawn over a chart hides its data, and neighbouring labels never run into each other.
+void AbsorptionScreensTest::chartsAndLabelsLeaveEachOtherInSight() {
+  test::ScopedServices services;
+  {
+    TForm4 beta(nullptr, &ScriptedDraw::Draw);
+    beta.show();
+    auto* chart = beta.findChild<platform::Chart*>("Chart1");
+    chart->replot();
+    QVERIFY(!chart->axisRect()->outerRect().intersects(chart->legend->outerRect()));
+    QVERIFY(chart->legend->visible());
+  }
+  {
+    TForm5 lead(nullptr, &ScriptedDraw::Draw);
+    lead.show();
+    // The fit's results sit inside the chart: an empty field lets the chart's grid show through.
+    for (const char* field : {"Edit6", "Edit7"}) {
+      auto* edit = lead.findChild<QLineEdit*>(field);
+      const QImage image = edit->grab().toImage();
+      QCOMPARE(qAlpha(image.pixel(image.rect().center())), 0);
+    }
+  }
+  constexpr const char* kTopRow[] = {"Nb_de_mesures", "Label1", "Moyenne_", "Total", "EcartType"};
+  constexpr int kLeastGap = 6;  // [px] between one label's text and the next label
+  for (const char* language : {"FR", "UK", "IT", "ES", "DE"}) {
+    platform::SetLanguageCode(language);
+    TForm6 distance(nullptr, &ScriptedDraw::Draw);
+    for (std::size_t i = 0; i + 1 < std::size(kTopRow); ++i) {
+      auto* label = distance.findChild<QLabel*>(kTopRow[i]);
+      const int textEnd = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+      const int next = distance.findChild<QLabel*>(kTopRow[i + 1])->x();
+      QVERIFY2(next - textEnd >= kLeastGap, qPrintable(QString("%1: %2").arg(language, kTopRow[i])));
+    }
+  }
 }
 
 void AbsorptionScreensTest::distanceRunningDisplayAndFinalBoxes() {

@@ -36,7 +36,7 @@ constexpr SlotControls kSlots[] = {
     {"Button12", "3mm", "Edit12", "Edit25"},
 };
 
-const SlotScreenSpec kSpec{
+const SlotScreenLayout kLayout{
     .objectName = "TForm4",
     .experiment = kBetaExperiment,
     .controls = kSlots,
@@ -61,7 +61,7 @@ QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, 
 }  // namespace
 
 TForm4::TForm4(QWidget* parent, PoissonDraw draw)
-    : SlotScreen(parent, kSpec, draw ? draw : &kernel::PoissonTableDraw) {
+    : SlotScreen(parent, kLayout, draw ? draw : &kernel::PoissonTableDraw) {
   setWindowTitle("Absorption par l'Aluminium");
   setBackgroundPicture(":/pictures/absorption_landscape.svg");
 

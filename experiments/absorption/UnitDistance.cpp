@@ -34,7 +34,7 @@ constexpr SlotControls kSlots[] = {
     {"Button11", "12cm", "Edit11", "Edit24"},
 };
 
-const SlotScreenSpec kSpec{
+const SlotScreenLayout kLayout{
     .objectName = "TForm6",
     .experiment = kDistanceExperiment,
     .controls = kSlots,
@@ -59,7 +59,7 @@ QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, 
 }  // namespace
 
 TForm6::TForm6(QWidget* parent, PoissonDraw draw)
-    : SlotScreen(parent, kSpec, draw ? draw : &kernel::PoissonTableDraw) {
+    : SlotScreen(parent, kLayout, draw ? draw : &kernel::PoissonTableDraw) {
   setWindowTitle("Influence de la Distance");
   setBackgroundPicture(":/pictures/absorption_landscape.svg");
 

@@ -32,7 +32,7 @@ constexpr SlotControls kSlots[] = {
     {"Button12", "20mm", "Edit12", "Edit25"},
 };
 
-const SlotScreenSpec kSpec{
+const SlotScreenLayout kLayout{
     .objectName = "TForm5",
     .experiment = kLeadExperiment,
     .controls = kSlots,
@@ -65,7 +65,7 @@ QLineEdit* BorderlessEdit(QWidget* parent, const char* name, int x, int y) {
 }  // namespace
 
 TForm5::TForm5(QWidget* parent, PoissonDraw draw)
-    : SlotScreen(parent, kSpec, draw ? draw : &kernel::PoissonTableDraw) {
+    : SlotScreen(parent, kLayout, draw ? draw : &kernel::PoissonTableDraw) {
   setWindowTitle("Absorption par le Plomb");
   setBackgroundPicture(":/pictures/absorption_landscape.svg");
 

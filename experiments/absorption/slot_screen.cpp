@@ -19,19 +19,19 @@ constexpr std::int64_t kProgressIntervalMs = 10;   // the running display refres
 
 }  // namespace
 
-SlotScreen::SlotScreen(QWidget* parent, const SlotScreenSpec& spec, PoissonDraw draw)
-    : ScreenBase(parent, spec.objectName), spec_(spec), series_(draw) {
-  const SpinRange& n = spec.measurements;
-  const SpinRange& t = spec.countingTime;
+SlotScreen::SlotScreen(QWidget* parent, const SlotScreenLayout& layout, PoissonDraw draw)
+    : ScreenBase(parent, layout.objectName), layout_(layout), series_(draw) {
+  const SpinRange& n = layout.measurements;
+  const SpinRange& t = layout.countingTime;
   SpinEdit1 = new platform::SpinEdit(this, "SpinEdit1", n.minimum, n.maximum, n.step, n.value);
   SpinEdit2 = new platform::SpinEdit(this, "SpinEdit2", t.minimum, t.maximum, t.step, t.value);
-  for (std::size_t k = 0; k < spec.controls.size(); ++k) {
-    const SlotControls& c = spec.controls[k];
-    const int x = spec.left + static_cast<int>(k) * spec.pitch;
+  for (std::size_t k = 0; k < layout.controls.size(); ++k) {
+    const SlotControls& c = layout.controls[k];
+    const int x = layout.left + static_cast<int>(k) * layout.pitch;
     QPushButton* button = platform::MakeButton(this, c.button, QString::fromUtf8(c.caption), x,
-                                               spec.buttonTop, spec.width, kButtonHeight);
-    QLineEdit* mean = platform::MakeEdit(this, c.meanBox, x, spec.meanTop, spec.width);
-    QLineEdit* deviation = platform::MakeEdit(this, c.deviationBox, x, spec.deviationTop, spec.width);
+                                               layout.buttonTop, layout.width, kButtonHeight);
+    QLineEdit* mean = platform::MakeEdit(this, c.meanBox, x, layout.meanTop, layout.width);
+    QLineEdit* deviation = platform::MakeEdit(this, c.deviationBox, x, layout.deviationTop, layout.width);
     mean->setStyleSheet("color: blue;");
     deviation->setStyleSheet("color: fuchsia;");
     mean->installEventFilter(this);
@@ -46,7 +46,7 @@ SlotScreen::SlotScreen(QWidget* parent, const SlotScreenSpec& spec, PoissonDraw 
 }
 
 void SlotScreen::resetSlots() {
-  spec_.experiment.table().reset();
+  layout_.experiment.table().reset();
   for (int k = 0; k < static_cast<int>(buttons_.size()); ++k) emptySlotBoxes(k);
 }
 
@@ -55,14 +55,14 @@ void SlotScreen::lockDuringSeries(std::initializer_list<QWidget*> controls) {
 }
 
 void SlotScreen::emptySlotBoxes(int slot) {
-  meanBox(slot)->setText(slot == 0 ? QString::fromUtf8(spec_.emptyFirstMean) : QString());
+  meanBox(slot)->setText(slot == 0 ? QString::fromUtf8(layout_.emptyFirstMean) : QString());
   deviationBox(slot)->clear();
 }
 
 void SlotScreen::EditChange(int slot) {
   if (isRunning()) return;
   platform::Guarded(this, [&] {
-    spec_.experiment.table().erase(slot);
+    layout_.experiment.table().erase(slot);
     emptySlotBoxes(slot);
   });
 }
@@ -97,7 +97,7 @@ void SlotScreen::ButtonClick(int slot) {
 // One series at the slot; the boxes of the slot stay empty while it runs.
 void SlotScreen::ActiviteClick(int slot) {
   emptySlotBoxes(slot);
-  spec_.experiment.table().erase(slot);
+  layout_.experiment.table().erase(slot);
   seriesStarted();
   pump_.yieldStage();
   if (pump_.stopRequested()) return;
@@ -113,10 +113,10 @@ void SlotScreen::ActiviteClick(int slot) {
     seriesProgress(i, total);
   };
   const std::optional<SeriesResult> r =
-      MeasureSlot(spec_.experiment, slot, n, SpinEdit2->Value(), series_, pump_, progress);
+      MeasureSlot(layout_.experiment, slot, n, SpinEdit2->Value(), series_, pump_, progress);
   if (!r) return;
-  meanBox(slot)->setText(platform::FixedText(r->mean, spec_.meanDecimals));
-  deviationBox(slot)->setText(platform::FixedText(r->deviation, spec_.deviationDecimals));
+  meanBox(slot)->setText(platform::FixedText(r->mean, layout_.meanDecimals));
+  deviationBox(slot)->setText(platform::FixedText(r->deviation, layout_.deviationDecimals));
   seriesEnded(*r);
 }
 

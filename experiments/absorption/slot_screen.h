@@ -2,7 +2,7 @@
 // The screen of a slot experiment: a row of slot buttons (absorbers or distances), each with its
 // mean box and its standard-deviation box, and the two run parameters. A slot button deletes the
 // slot, runs a series and stores its mean and deviation; a double-click on a mean box deletes the
-// slot. What differs between the aluminium, lead and distance screens is data (SlotScreenSpec);
+// slot. What differs between the aluminium, lead and distance screens is data (SlotScreenLayout);
 // their plots are their own.
 #include <QPointer>
 #include <span>
@@ -34,7 +34,7 @@ struct SpinRange {
   int minimum, maximum, step, value;
 };
 
-struct SlotScreenSpec {
+struct SlotScreenLayout {
   const char* objectName;  // the screen's system name
   const SlotExperiment& experiment;
   std::span<const SlotControls> controls;
@@ -48,14 +48,14 @@ struct SlotScreenSpec {
 class SlotScreen : public platform::ScreenBase {
   Q_OBJECT
  public:
-  SlotScreen(QWidget* parent, const SlotScreenSpec& spec, PoissonDraw draw);
+  SlotScreen(QWidget* parent, const SlotScreenLayout& layout, PoissonDraw draw);
 
   // A slot button: deletes slot k, runs a series and stores it. Ignored during a series.
   void ButtonClick(int slot);
   // A double-click on mean box k: deletes slot k. Ignored during a series.
   void EditChange(int slot);
 
-  const SlotTable& table() const { return spec_.experiment.table(); }
+  const SlotTable& table() const { return layout_.experiment.table(); }
 
  protected:
   // Empties every slot's boxes and zeroes the table (the opening).
@@ -83,7 +83,7 @@ class SlotScreen : public platform::ScreenBase {
   void emptySlotBoxes(int slot);
   void ActiviteClick(int slot);
 
-  SlotScreenSpec spec_;
+  SlotScreenLayout layout_;
   CountingSeries series_;
   platform::EventPump pump_;
   std::vector<QPushButton*> buttons_;

@@ -118,6 +118,7 @@ class PopulationScreenTest : public QObject {
   void closingDuringARunStopsAfterTheStep();
   void aFailureInARunShowsTheMessageAndTheScreenStaysUsable();
   void curvePointMessage();
+  void rightClickReachesPointsOnTheAxes();
   void pagePrintsTheScreen();
   void englishAndGermanTexts();
 
@@ -533,6 +534,39 @@ void PopulationScreenTest::curvePointMessage() {
     platform::Chart* chart = ChartOf(&screen, "Chart2");
     emit chart->seriesPointClicked(chart->series("Series3"), 0, 0, 100, c.button);
     QCOMPARE(services.messages.informations(), *c.expected ? QStringList{c.expected} : QStringList{});
+  }
+}
+
+// A real right click on the curve's first point (the corner of the plot) and on points lying on
+// the time axis once every nucleus has decayed.
+void PopulationScreenTest::rightClickReachesPointsOnTheAxes() {
+  test::ScopedServices services;
+  WriteList("radliste02.txt", "Po 214 4.2E+03\r\n");
+  TForm8 screen;
+  screen.setRunSeams(Seams());
+  screen.show();
+  ClickRow(&screen, "StringGrid1", 2);
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
+  CLICK_BUTTON(&screen, "BitBtn1");  // every nucleus decays at step 1
+  struct Case {
+    const char* chart;
+    double t, n;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"Chart2", 0, 100, " t = 0 années  N = 100   ( No = 100 )    "},
+      {"Chart2", 10, 0, " t = 10 années  N = 0   ( No = 100 )    "},
+      {"Chart2", 1, 0, " t = 1 années  N = 0   ( No = 100 )    "},
+      {"Chart3", 0, 100, " t = 0 années  N = 100   ( No = 100 )    "},
+  };
+  for (const Case& c : cases) {
+    if (c.chart == QString("Chart3")) ChooseItem(&screen, "RadioGroup1", 1);
+    platform::Chart* chart = ChartOf(&screen, c.chart);
+    chart->replot();
+    const QPoint at(qRound(chart->xAxis->coordToPixel(c.t)), qRound(chart->yAxis->coordToPixel(c.n)));
+    services.messages.clear();
+    QTest::mouseClick(chart, Qt::RightButton, {}, at);
+    QCOMPARE(services.messages.informations(), QStringList{c.expected});
   }
 }
 

@@ -14,6 +14,7 @@
 #include "experiments/dice/dice_figures.h"
 #include "experiments/dice/dice_run.h"
 #include "experiments/dice/dice_texts.h"
+#include "experiments/dice/narrowing_cell_delegate.h"
 #include "platform/chart.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
@@ -152,6 +153,7 @@ Tform100::Tform100(QWidget* parent) : ScreenBase(parent, "Tform100", platform::k
   QFont tableFont = StringGrid1->font();
   tableFont.setPixelSize(kTableFontPx);
   StringGrid1->setFont(tableFont);
+  StringGrid1->setItemDelegate(new NarrowingCellDelegate(StringGrid1));
 
   Chart1 = new platform::Chart(this, "Chart1", {4, 256, 394, 340});
   Series4 = Chart1->addLine("Series4", "Series4", Qt::yellow, 3);

@@ -107,6 +107,7 @@ class DiceScreenTest : public QObject {
   void leavingABoxResetsTheSequence();
   void allDiceInOneThrowLeaveNoLineAndAnIdleScreen();
   void tableBlanksOnlyWithinItsRows();
+  void wideTableEntriesStayReadable();
   void graphsCurvesAndAxis();
   void escapeAndReturnCloseEvenDuringARun();
   void aFailureLeavesTheScreenUsable();
@@ -330,6 +331,26 @@ void DiceScreenTest::tableBlanksOnlyWithinItsRows() {
     QCOMPARE(TableEntries(&screen, last + 1), Entries(dice::LastDiceRun(), last));
     for (int cell = last + 1; cell < grid->rowCount() * 10; ++cell) QCOMPARE(Cell(&screen, cell), QString());
   }
+}
+
+// An entry wider than its 70-pixel cell is drawn narrowed, not cut short: entries that differ only
+// in their last digit look different.
+void DiceScreenTest::wideTableEntriesStayReadable() {
+  test::ScopedServices services;
+  Tform100 screen;
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "100000");
+  CLICK_BUTTON(&screen, "BitBtn1");
+  auto* grid = screen.findChild<QTableWidget*>("StringGrid1");
+  QTableWidgetItem* first = grid->item(0, 0);
+  QCOMPARE(first->text(), QString("0  :  100000"));
+  QVERIFY(grid->fontMetrics().horizontalAdvance(first->text()) > grid->columnWidth(0));
+  grid->setCurrentCell(1, 1);  // the cell drawn plain, without the selection
+  const auto drawn = [&](const QString& text) {
+    first->setText(text);
+    return grid->viewport()->grab(grid->visualItemRect(first)).toImage();
+  };
+  for (const char* other : {"0  :  100009", "0  :  900000"}) QVERIFY(drawn("0  :  100000") != drawn(other));
 }
 
 void DiceScreenTest::graphsCurvesAndAxis() {

@@ -18,6 +18,7 @@
 #include "experiments/population/string_grid.h"
 #include "kernel/date_time.h"
 #include "platform/chart.h"
+#include "platform/edge_points.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
 #include "platform/printing.h"
@@ -107,31 +108,6 @@ platform::Chart* CurveChart(QWidget* parent, const char* name, QRect geometry) {
   return chart;
 }
 
-// A curve point is drawn whole even on the plot's edge: the curve starts in the corner (0, N²) and
-// ends along the time axis. Every point lies inside the fixed ranges, so nothing strays further.
-class CurveGraph final : public QCPGraph {
- public:
-  using QCPGraph::QCPGraph;
-
- protected:
-  QRect clipRect() const override { return mParentPlot->viewport(); }
-};
-
-// The curve's points lie over the axes, so that a click near an axis reaches the point.
-QCPGraph* CurvePoints(platform::Chart* chart, const char* name) {
-  auto* series = new CurveGraph(chart->xAxis, chart->yAxis);
-  series->setObjectName(name);
-  series->setLineStyle(QCPGraph::lsNone);
-  series->setPen(QPen(Qt::red));
-  series->setScatterStyle(
-      QCPScatterStyle(QCPScatterStyle::ssDisc, QPen(Qt::red), QBrush(Qt::red), kCurvePointSize));
-  chart->addLayer("curve", chart->layer("axes"), QCustomPlot::limAbove);
-  series->setLayer("curve");
-  // The top of the value range maps one pixel above the plot's rectangle.
-  chart->setInteraction(QCP::iSelectPlottablesBeyondAxisRect);
-  return series;
-}
-
 }  // namespace
 
 void TForm8::setInstalledIsotopeList(const QString& path) {
@@ -156,13 +132,15 @@ TForm8::TForm8(QWidget* parent) : ScreenBase(parent, "TForm8") {
   Edit12 = platform::MakeEdit(Chart1, "Edit12", 300, 26, 78, QString(kCaesiumLabel));
 
   Chart2 = CurveChart(this, "Chart2", {400, 44, 392, 344});
-  Series3 = CurvePoints(Chart2, "Series3");
+  Series3 =
+      platform::AddEdgePoints(Chart2, "Series3", QCPScatterStyle::ssDisc, kCurvePointSize, Qt::red, Qt::red);
   Label15 = platform::MakeLabel(Chart2, "Label15", {}, 300, 296);
   // Edit3 lies on the screen over the linear curve; the semi-log chart, when shown, covers it.
   Edit3 = platform::MakeEdit(this, "Edit3", 712, 70, 74);
   Edit3->setToolTip(QString::fromUtf8("nb de noyaux présents"));
   Chart3 = CurveChart(this, "Chart3", {400, 44, 392, 344});
-  Series4 = CurvePoints(Chart3, "Series4");
+  Series4 =
+      platform::AddEdgePoints(Chart3, "Series4", QCPScatterStyle::ssDisc, kCurvePointSize, Qt::red, Qt::red);
   Chart3->setLogarithmic(Chart3->yAxis, true);
   Label14 = platform::MakeLabel(Chart3, "Label14", {}, 300, 296);
   Edit11 = platform::MakeEdit(Chart3, "Edit11", 312, 26, 74);

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -108,6 +109,7 @@ class DiceScreenTest : public QObject {
   void allDiceInOneThrowLeaveNoLineAndAnIdleScreen();
   void tableBlanksOnlyWithinItsRows();
   void wideTableEntriesStayReadable();
+  void firstPointsAreDrawnWhole();
   void graphsCurvesAndAxis();
   void escapeAndReturnCloseEvenDuringARun();
   void aFailureLeavesTheScreenUsable();
@@ -351,6 +353,30 @@ void DiceScreenTest::wideTableEntriesStayReadable() {
     return grid->viewport()->grab(grid->visualItemRect(first)).toImage();
   };
   for (const char* other : {"0  :  100009", "0  :  900000"}) QVERIFY(drawn("0  :  100000") != drawn(other));
+}
+
+// The points of throw 0 lie on the left axis: their markers are drawn whole, over it.
+void DiceScreenTest::firstPointsAreDrawnWhole() {
+  test::ScopedServices services;
+  Tform100 screen;
+  screen.show();
+  CLICK_BUTTON(&screen, "BitBtn1");
+  struct Case {
+    const char *chart, *series;
+    QColor colour;
+  };
+  for (const Case& c : {Case{"Chart1", "Series1", Qt::red}, Case{"Chart2", "Series2", Qt::blue}}) {
+    auto* chart = screen.findChild<platform::Chart*>(c.chart);
+    const double y = FirstValue(&screen, c.chart, c.series);
+    const QImage image = chart->grab().toImage();
+    // Left of the axis line, outside the plot's rectangle.
+    const QPoint outside(qRound(chart->xAxis->coordToPixel(0)) - 1, qRound(chart->yAxis->coordToPixel(y)));
+    const QColor drawn = image.pixelColor(outside * image.devicePixelRatio());
+    const int off =
+        std::max({std::abs(drawn.red() - c.colour.red()), std::abs(drawn.green() - c.colour.green()),
+                  std::abs(drawn.blue() - c.colour.blue())});
+    QVERIFY2(off < 48, qPrintable(QString("%1 at %2 is %3").arg(c.chart).arg(outside.x()).arg(drawn.name())));
+  }
 }
 
 void DiceScreenTest::graphsCurvesAndAxis() {

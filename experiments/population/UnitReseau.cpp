@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -287,7 +288,13 @@ void TForm8::readIsotopeList() {
   }
   // The λ entry sits over the third cell of NewAtomRow; below the grid's rows it cannot be shown.
   if (state.NewAtomRow < kAtomGridRows) {
-    StringGrid1->setCellWidget(state.NewAtomRow, 2, Edit7);
+    // The grid shows its cell widgets whenever it scrolls them into view; the entry's own
+    // visibility, inside a bare holder, stays the screen's choice.
+    auto* holder = new QWidget;
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Edit7);
+    StringGrid1->setCellWidget(state.NewAtomRow, 2, holder);
     Edit7->hide();
   }
 }

@@ -275,8 +275,17 @@ void PopulationScreenTest::ownDecayConstant() {
   QApplication::setActiveWindow(&screen);  // focus changes need an active window
   QVERIFY(screen.isActiveWindow());
   population::PopulationState& state = Population();
-  ClickRow(&screen, "StringGrid1", state.NewAtomRow);
   REQUIRE_CHILD(entry, QLineEdit, &screen, "Edit7");
+  // Scrolled into view, the entry stays hidden until its row is chosen; another row hides it.
+  population::StringGrid* grid = Grid(&screen, "StringGrid1");
+  grid->scrollToBottom();
+  QApplication::processEvents();
+  QVERIFY(!entry->isVisible());
+  for (int row : {3, state.NewAtomRow, 3}) {
+    ClickRow(&screen, "StringGrid1", row);
+    QCOMPARE(entry->isVisible(), row == state.NewAtomRow);
+  }
+  ClickRow(&screen, "StringGrid1", state.NewAtomRow);
   QVERIFY(entry->isVisible());
   ClickRow(&screen, "StringGrid2", 2);  // a second per step
   struct Case {

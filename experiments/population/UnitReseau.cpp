@@ -294,7 +294,7 @@ void TForm8::readIsotopeList() {
     auto* layout = new QHBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Edit7);
-    StringGrid1->setCellWidget(state.NewAtomRow, 2, holder);
+    StringGrid1->setCellWidgetAt(state.NewAtomRow, 2, holder);
     Edit7->hide();
   }
 }

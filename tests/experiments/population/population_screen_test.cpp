@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -71,9 +72,9 @@ population::StringGrid* Grid(QWidget* screen, const char* name) {
 
 // Releases the mouse over a row of a grid, as a click does.
 void ClickRow(QWidget* screen, const char* grid, int row) {
-  population::StringGrid* g = Grid(screen, grid);
-  g->scrollToItem(g->item(row, 0));
-  QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row, 0)).center());
+  QRect cell;
+  QWidget* shown = Grid(screen, grid)->showCell(row, 0, &cell);
+  QTest::mouseClick(shown, Qt::LeftButton, {}, cell.center());
 }
 
 // Clicks item index of a radio group, as a user does.
@@ -281,6 +282,10 @@ void PopulationScreenTest::ownDecayConstant() {
   grid->scrollToBottom();
   QApplication::processEvents();
   QVERIFY(!entry->isVisible());
+  // The header row stays at the top of the grid while the rows scroll.
+  QWidget* top = grid->childAt(grid->width() / 2, grid->frameWidth() + 4);
+  QVERIFY(top && top->parentWidget() == grid->horizontalHeader());
+  QCOMPARE(grid->cellText(0, 2), QString("Lambda 1/s"));
   for (int row : {3, state.NewAtomRow, 3}) {
     ClickRow(&screen, "StringGrid1", row);
     QCOMPARE(entry->isVisible(), row == state.NewAtomRow);

@@ -22,6 +22,18 @@ class EdgePointGraph final : public QCPGraph {
     const int reach = static_cast<int>(std::ceil(across / 2)) + 1;
     return QCPGraph::clipRect().adjusted(-reach, -reach, reach, reach);
   }
+
+  // Only the markers centred inside the plot are drawn: a zoomed view leaves out the points beyond
+  // its ranges, which the widened clip would otherwise show in part.
+  void drawScatterPlot(QCPPainter* painter, const QVector<QPointF>& scatters,
+                       const QCPScatterStyle& style) const override {
+    const QRectF inside = QRectF(QCPGraph::clipRect()).adjusted(-1, -1, 1, 1);
+    QVector<QPointF> shown;
+    shown.reserve(scatters.size());
+    for (const QPointF& p : scatters)
+      if (inside.contains(p)) shown.append(p);
+    QCPGraph::drawScatterPlot(painter, shown, style);
+  }
 };
 
 }  // namespace

@@ -14,7 +14,9 @@
 #include "experiments/dice/dice_figures.h"
 #include "experiments/dice/dice_run.h"
 #include "experiments/dice/dice_texts.h"
+#include "experiments/dice/narrowing_cell_delegate.h"
 #include "platform/chart.h"
+#include "platform/edge_points.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
 #include "platform/printing.h"
@@ -152,11 +154,12 @@ Tform100::Tform100(QWidget* parent) : ScreenBase(parent, "Tform100", platform::k
   QFont tableFont = StringGrid1->font();
   tableFont.setPixelSize(kTableFontPx);
   StringGrid1->setFont(tableFont);
+  StringGrid1->setItemDelegate(new NarrowingCellDelegate(StringGrid1));
 
   Chart1 = new platform::Chart(this, "Chart1", {4, 256, 394, 340});
   Series4 = Chart1->addLine("Series4", "Series4", Qt::yellow, 3);
   Series5 = Chart1->addLine("Series5", "Series5", kBrown, 1);
-  Series1 = Chart1->addPoints("Series1", "Series1", QCPScatterStyle::ssCircle, 5, Qt::red, Qt::red);
+  Series1 = platform::AddEdgePoints(Chart1, "Series1", QCPScatterStyle::ssCircle, 5, Qt::red, Qt::red);
   Chart1->setTitleLine(0, QString::fromUtf8("Nb de dés restants après le n ième tirage"));
   Chart1->setToolTip(QString::fromUtf8("Sélectionnez avec la souris une portion du graphe pour zoomer"));
   // Dragging a rectangle zooms into it; a double click fits the axes to the data again.
@@ -175,8 +178,8 @@ Tform100::Tform100(QWidget* parent) : ScreenBase(parent, "Tform100", platform::k
   Label45 = ChartLabel(Chart1, "Label45", "Loi binomiale", {200, 76, 150, 16}, Qt::black);
 
   Chart2 = new platform::Chart(this, "Chart2", {402, 256, 394, 340});
-  Series6 = Chart2->addPoints("Series6", "Series6", QCPScatterStyle::ssCircle, 5, kBrown, Qt::transparent);
-  Series2 = Chart2->addPoints("Series2", "Series2", QCPScatterStyle::ssSquare, 3, Qt::blue, Qt::blue);
+  Series6 = platform::AddEdgePoints(Chart2, "Series6", QCPScatterStyle::ssCircle, 5, kBrown, Qt::transparent);
+  Series2 = platform::AddEdgePoints(Chart2, "Series2", QCPScatterStyle::ssSquare, 3, Qt::blue, Qt::blue);
   Chart2->setTitleLine(0, QString::fromUtf8("ln(Nb de dés restants après le n ième tirage)"));
   Chart2->setToolTip(
       QString::fromUtf8("En bleu : les résultas \"expérimentaux\", en marron : les valeurs "

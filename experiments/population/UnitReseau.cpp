@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "experiments/population/string_grid.h"
 #include "kernel/date_time.h"
 #include "platform/chart.h"
+#include "platform/edge_points.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
 #include "platform/printing.h"
@@ -131,13 +133,15 @@ TForm8::TForm8(QWidget* parent) : ScreenBase(parent, "TForm8") {
   Edit12 = platform::MakeEdit(Chart1, "Edit12", 300, 26, 78, QString(kCaesiumLabel));
 
   Chart2 = CurveChart(this, "Chart2", {400, 44, 392, 344});
-  Series3 = Chart2->addPoints("Series3", {}, QCPScatterStyle::ssDisc, kCurvePointSize, Qt::red, Qt::red);
+  Series3 =
+      platform::AddEdgePoints(Chart2, "Series3", QCPScatterStyle::ssDisc, kCurvePointSize, Qt::red, Qt::red);
   Label15 = platform::MakeLabel(Chart2, "Label15", {}, 300, 296);
   // Edit3 lies on the screen over the linear curve; the semi-log chart, when shown, covers it.
   Edit3 = platform::MakeEdit(this, "Edit3", 712, 70, 74);
   Edit3->setToolTip(QString::fromUtf8("nb de noyaux présents"));
   Chart3 = CurveChart(this, "Chart3", {400, 44, 392, 344});
-  Series4 = Chart3->addPoints("Series4", {}, QCPScatterStyle::ssDisc, kCurvePointSize, Qt::red, Qt::red);
+  Series4 =
+      platform::AddEdgePoints(Chart3, "Series4", QCPScatterStyle::ssDisc, kCurvePointSize, Qt::red, Qt::red);
   Chart3->setLogarithmic(Chart3->yAxis, true);
   Label14 = platform::MakeLabel(Chart3, "Label14", {}, 300, 296);
   Edit11 = platform::MakeEdit(Chart3, "Edit11", 312, 26, 74);
@@ -284,7 +288,13 @@ void TForm8::readIsotopeList() {
   }
   // The λ entry sits over the third cell of NewAtomRow; below the grid's rows it cannot be shown.
   if (state.NewAtomRow < kAtomGridRows) {
-    StringGrid1->setCellWidget(state.NewAtomRow, 2, Edit7);
+    // The grid shows its cell widgets whenever it scrolls them into view; the entry's own
+    // visibility, inside a bare holder, stays the screen's choice.
+    auto* holder = new QWidget;
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Edit7);
+    StringGrid1->setCellWidgetAt(state.NewAtomRow, 2, holder);
     Edit7->hide();
   }
 }

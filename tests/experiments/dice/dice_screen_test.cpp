@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -107,6 +108,8 @@ class DiceScreenTest : public QObject {
   void leavingABoxResetsTheSequence();
   void allDiceInOneThrowLeaveNoLineAndAnIdleScreen();
   void tableBlanksOnlyWithinItsRows();
+  void wideTableEntriesStayReadable();
+  void firstPointsAreDrawnWhole();
   void graphsCurvesAndAxis();
   void escapeAndReturnCloseEvenDuringARun();
   void aFailureLeavesTheScreenUsable();
@@ -329,6 +332,61 @@ void DiceScreenTest::tableBlanksOnlyWithinItsRows() {
     QCOMPARE(grid->columnCount(), 10);
     QCOMPARE(TableEntries(&screen, last + 1), Entries(dice::LastDiceRun(), last));
     for (int cell = last + 1; cell < grid->rowCount() * 10; ++cell) QCOMPARE(Cell(&screen, cell), QString());
+  }
+}
+
+// An entry wider than its 70-pixel cell is drawn narrowed, not cut short: entries that differ only
+// in their last digit look different.
+void DiceScreenTest::wideTableEntriesStayReadable() {
+  test::ScopedServices services;
+  Tform100 screen;
+  screen.show();
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "100000");
+  CLICK_BUTTON(&screen, "BitBtn1");
+  auto* grid = screen.findChild<QTableWidget*>("StringGrid1");
+  QTableWidgetItem* first = grid->item(0, 0);
+  QCOMPARE(first->text(), QString("0  :  100000"));
+  QVERIFY(grid->fontMetrics().horizontalAdvance(first->text()) > grid->columnWidth(0));
+  grid->setCurrentCell(1, 1);  // the cell drawn plain, without the selection
+  const auto drawn = [&](const QString& text) {
+    first->setText(text);
+    return grid->viewport()->grab(grid->visualItemRect(first)).toImage();
+  };
+  for (const char* other : {"0  :  100009", "0  :  900000"}) QVERIFY(drawn("0  :  100000") != drawn(other));
+}
+
+// The points of throw 0 lie on the left axis: their markers are drawn whole, over it; once a zoom
+// leaves throw 0 out of the range, its marker is not drawn at all.
+void DiceScreenTest::firstPointsAreDrawnWhole() {
+  test::ScopedServices services;
+  Tform100 screen;
+  screen.show();
+  CLICK_BUTTON(&screen, "BitBtn1");
+  struct Case {
+    const char *chart, *series;
+    QColor colour;
+    bool zoomed;  // the range starts 2 pixels after throw 0
+  };
+  const Case cases[] = {{"Chart1", "Series1", Qt::red, false},
+                        {"Chart2", "Series2", Qt::blue, false},
+                        {"Chart1", "Series1", Qt::red, true}};
+  for (const Case& c : cases) {
+    auto* chart = screen.findChild<platform::Chart*>(c.chart);
+    if (c.zoomed) {
+      const double perPixel = 1 / (chart->xAxis->coordToPixel(1) - chart->xAxis->coordToPixel(0));
+      chart->xAxis->setRange(2 * perPixel, chart->xAxis->range().upper);
+      chart->replot();
+    }
+    const double y = FirstValue(&screen, c.chart, c.series);
+    const QImage image = chart->grab().toImage();
+    // Just outside the plot's rectangle, left of the axis line.
+    const QPoint outside(qRound(chart->xAxis->coordToPixel(0)) - 1, qRound(chart->yAxis->coordToPixel(y)));
+    const QColor drawn = image.pixelColor(outside * image.devicePixelRatio());
+    const int off =
+        std::max({std::abs(drawn.red() - c.colour.red()), std::abs(drawn.green() - c.colour.green()),
+                  std::abs(drawn.blue() - c.colour.blue())});
+    QVERIFY2((off < 48) != c.zoomed,
+             qPrintable(QString("%1 at %2 is %3").arg(c.chart).arg(outside.x()).arg(drawn.name())));
   }
 }
 

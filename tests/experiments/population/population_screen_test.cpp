@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -71,9 +72,9 @@ population::StringGrid* Grid(QWidget* screen, const char* name) {
 
 // Releases the mouse over a row of a grid, as a click does.
 void ClickRow(QWidget* screen, const char* grid, int row) {
-  population::StringGrid* g = Grid(screen, grid);
-  g->scrollToItem(g->item(row, 0));
-  QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row, 0)).center());
+  QRect cell;
+  QWidget* shown = Grid(screen, grid)->showCell(row, 0, &cell);
+  QTest::mouseClick(shown, Qt::LeftButton, {}, cell.center());
 }
 
 // Clicks item index of a radio group, as a user does.
@@ -118,6 +119,7 @@ class PopulationScreenTest : public QObject {
   void closingDuringARunStopsAfterTheStep();
   void aFailureInARunShowsTheMessageAndTheScreenStaysUsable();
   void curvePointMessage();
+  void rightClickReachesPointsOnTheAxes();
   void pagePrintsTheScreen();
   void englishAndGermanTexts();
 
@@ -274,8 +276,21 @@ void PopulationScreenTest::ownDecayConstant() {
   QApplication::setActiveWindow(&screen);  // focus changes need an active window
   QVERIFY(screen.isActiveWindow());
   population::PopulationState& state = Population();
-  ClickRow(&screen, "StringGrid1", state.NewAtomRow);
   REQUIRE_CHILD(entry, QLineEdit, &screen, "Edit7");
+  // Scrolled into view, the entry stays hidden until its row is chosen; another row hides it.
+  population::StringGrid* grid = Grid(&screen, "StringGrid1");
+  grid->scrollToBottom();
+  QApplication::processEvents();
+  QVERIFY(!entry->isVisible());
+  // The header row stays at the top of the grid while the rows scroll.
+  QWidget* top = grid->childAt(grid->width() / 2, grid->frameWidth() + 4);
+  QVERIFY(top && top->parentWidget() == grid->horizontalHeader());
+  QCOMPARE(grid->cellText(0, 2), QString("Lambda 1/s"));
+  for (int row : {3, state.NewAtomRow, 3}) {
+    ClickRow(&screen, "StringGrid1", row);
+    QCOMPARE(entry->isVisible(), row == state.NewAtomRow);
+  }
+  ClickRow(&screen, "StringGrid1", state.NewAtomRow);
   QVERIFY(entry->isVisible());
   ClickRow(&screen, "StringGrid2", 2);  // a second per step
   struct Case {
@@ -533,6 +548,39 @@ void PopulationScreenTest::curvePointMessage() {
     platform::Chart* chart = ChartOf(&screen, "Chart2");
     emit chart->seriesPointClicked(chart->series("Series3"), 0, 0, 100, c.button);
     QCOMPARE(services.messages.informations(), *c.expected ? QStringList{c.expected} : QStringList{});
+  }
+}
+
+// A real right click on the curve's first point (the corner of the plot) and on points lying on
+// the time axis once every nucleus has decayed.
+void PopulationScreenTest::rightClickReachesPointsOnTheAxes() {
+  test::ScopedServices services;
+  WriteList("radliste02.txt", "Po 214 4.2E+03\r\n");
+  TForm8 screen;
+  screen.setRunSeams(Seams());
+  screen.show();
+  ClickRow(&screen, "StringGrid1", 2);
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
+  CLICK_BUTTON(&screen, "BitBtn1");  // every nucleus decays at step 1
+  struct Case {
+    const char* chart;
+    double t, n;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"Chart2", 0, 100, " t = 0 années  N = 100   ( No = 100 )    "},
+      {"Chart2", 10, 0, " t = 10 années  N = 0   ( No = 100 )    "},
+      {"Chart2", 1, 0, " t = 1 années  N = 0   ( No = 100 )    "},
+      {"Chart3", 0, 100, " t = 0 années  N = 100   ( No = 100 )    "},
+  };
+  for (const Case& c : cases) {
+    if (c.chart == QString("Chart3")) ChooseItem(&screen, "RadioGroup1", 1);
+    platform::Chart* chart = ChartOf(&screen, c.chart);
+    chart->replot();
+    const QPoint at(qRound(chart->xAxis->coordToPixel(c.t)), qRound(chart->yAxis->coordToPixel(c.n)));
+    services.messages.clear();
+    QTest::mouseClick(chart, Qt::RightButton, {}, at);
+    QCOMPARE(services.messages.informations(), QStringList{c.expected});
   }
 }
 

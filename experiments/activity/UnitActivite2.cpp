@@ -56,8 +56,7 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   RadioGroup1 =
       new platform::RadioGroup(this, "RadioGroup1", "Distance en cm", distances, 5, kDefaultDistanceIndex);
   RadioGroup1->setGeometry(286, 6, 289, 43);
-  RadioGroup1->setStyleSheet(
-      "QGroupBox { background-color: rgb(0, 0, 128); color: yellow; } QRadioButton { color: white; }");
+  RadioGroup1->setColours(QColor(0, 0, 128), Qt::yellow, Qt::white);
   Label5 = YellowLabel(this, "Label5", "Mesure en cours", 583, 24);
 
   Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 164, 53);

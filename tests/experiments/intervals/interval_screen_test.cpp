@@ -25,6 +25,7 @@
 #include "platform/language.h"
 #include "platform/radio_group.h"
 #include "platform/spin_edit.h"
+#include "support/layout_check.h"
 #include "support/scoped_services.h"
 #include "support/widget_helpers.h"
 
@@ -441,6 +442,9 @@ void IntervalScreenTest::languages() {
       QVERIFY2(metrics.horizontalAdvance(line) <= chart->width(),
                qPrintable(code + ": " + line + " " + QString::number(metrics.horizontalAdvance(line))));
   }
+  // On their navy fill, the chosen law and distance show.
+  const QStringList unseen = test::UnseenChoices(&screen);
+  QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join('\n')));
   platform::SetLanguageCode("FR");
 }
 

@@ -177,6 +177,9 @@ void TForm2::BitBtn1Click() {
   setRunning(true);
   platform::Guarded(this, [&] { Calcul(); });
   showRunning(false);
+  // Hidden during the run, "Calcul" lost the focus to the number box: it takes it back, so that
+  // Space runs again and a typed digit does not replace N.
+  BitBtn1->setFocus();
   setRunning(false);
 }
 

@@ -147,6 +147,12 @@ void IntervalScreenTest::opensIdleWithTheFocusOnCalcul() {
   QCOMPARE(screen.findChild<platform::RadioGroup*>("RadioGroup2")->ItemIndex(), 0);
   for (const char* edit : {"Edit9", "Edit1min", "EditRecap", "Edit4", "Edit12", "Edit1", "Edit3"})
     QCOMPARE(Text(&screen, edit), QString());
+  // "Calcul" keeps the focus through a run, though it is hidden meanwhile.
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "100");
+  screen.findChild<QWidget*>("BitBtn1")->setFocus();
+  QTest::keyClick(screen.focusWidget(), Qt::Key_Space);
+  QVERIFY(!Text(&screen, "Edit9").isEmpty());
+  QCOMPARE(screen.focusWidget(), screen.findChild<QWidget*>("BitBtn1"));
 }
 
 void IntervalScreenTest::runShowsItsNumbersAndCharts() {

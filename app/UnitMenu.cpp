@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 #include "app/menu_accessibility.h"
 #include "app/menu_layout.h"
@@ -69,6 +70,14 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
   menu::NameFlags(this);  // before the texts, so that the flags are keyboard controls too
   Image13 = new Picture(this, "Image13", ":/pictures/quit.svg", {6, 460, 105, 105}, "Quitter");
   connect(Image13, &Picture::clicked, this, &TForm3::FinClick);
+  // A picture whose box reaches with its empty part over a neighbour's drawing goes under it, so
+  // that a click on what the neighbour shows opens the neighbour: the dice picture is drawn in the
+  // upper part of its stretched box (over the top of the distance picture), the quit door in the
+  // lower part of its box (over the corner of the gamma picture).
+  const std::pair<const char*, const char*> kUnderNeighbour[] = {{"Image6", "Image10"},
+                                                                 {"Image13", "Image12"}};
+  for (const auto& [under, neighbour] : kUnderNeighbour)
+    findChild<Picture*>(under)->stackUnder(findChild<Picture*>(neighbour));
   Button5 =
       platform::MakeButton(this, "Button5", "Quitter", 642, 478, 91, 40, "Pour quitter le programme...");
   QFont buttonFont = Button5->font();

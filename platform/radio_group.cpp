@@ -58,6 +58,18 @@ void RadioGroup::setItems(const QStringList& items) {
   for (int i = 0; i < buttons.size(); ++i) buttons_->button(i)->setText(items[i]);
 }
 
+void RadioGroup::setColours(QColor fill, QColor caption, QColor items) {
+  // A style sheet colour would also paint the check mark (white on a white circle): the items'
+  // texts take their colour from the palette instead.
+  setStyleSheet(
+      QStringLiteral("QGroupBox { background-color: %1; color: %2; }").arg(fill.name(), caption.name()));
+  for (QAbstractButton* button : buttons_->buttons()) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::WindowText, items);
+    button->setPalette(palette);
+  }
+}
+
 QStringList RadioGroup::items() const {
   QStringList texts;
   for (int i = 0; i < buttons_->buttons().size(); ++i) texts << buttons_->button(i)->text();

@@ -18,6 +18,9 @@ class RadioGroup : public QGroupBox {
   // Replaces the item texts (same number of items; the text tables use it).
   void setItems(const QStringList& items);
   QStringList items() const;
+  // A group on a coloured fill: its caption and item texts in their colours, while each item's
+  // circle keeps the style's dark check mark, so that the chosen item still shows.
+  void setColours(QColor fill, QColor caption, QColor items);
 
  signals:
   void itemIndexChanged(int index);

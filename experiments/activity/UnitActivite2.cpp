@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 #include "experiments/activity/GaussOrPoissonWindow.h"
@@ -31,9 +32,16 @@ constexpr QColor kPaleStrip{255, 255, 204};
 // Points are filled with the colour value 1 (almost black); outlines keep the series' colours.
 constexpr QColor kPointFill{1, 0, 0};
 
-QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
-  return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kLabelColour);
+QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, int y, int pixelSize = 0) {
+  return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kLabelColour, pixelSize);
 }
+
+// The captions over the four result boxes stand 113 to 137 px apart: in a smaller type the
+// longest ("Standard Deviation") still ends a space before the next one begins.
+constexpr int kResultCaptionPx = 11;
+// The question is 200 px wide, and grows to its text (up to the screen's right edge).
+constexpr int kQuestionWidth = 200;
+constexpr int kQuestionPadding = 12;
 
 QString Integer(long double v) {
   return FixedText(v, 0);
@@ -56,17 +64,16 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   RadioGroup1 =
       new platform::RadioGroup(this, "RadioGroup1", "Distance en cm", distances, 5, kDefaultDistanceIndex);
   RadioGroup1->setGeometry(286, 6, 289, 43);
-  RadioGroup1->setStyleSheet(
-      "QGroupBox { background-color: rgb(0, 0, 128); color: yellow; } QRadioButton { color: white; }");
+  RadioGroup1->setColours(QColor(0, 0, 128), Qt::yellow, Qt::white);
   Label5 = YellowLabel(this, "Label5", "Mesure en cours", 583, 24);
 
-  Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 164, 53);
+  Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 164, 53, kResultCaptionPx);
   Edit2M = platform::MakeEdit(this, "Edit2M", 148, 67, 105);
-  Total = YellowLabel(this, "Total", "Total", 299, 53);
+  Total = YellowLabel(this, "Total", "Total", 299, 53, kResultCaptionPx);
   Edit4T = platform::MakeEdit(this, "Edit4T", 278, 67, 105);
-  EcartType = YellowLabel(this, "EcartType", "EcartType", 411, 53);
+  EcartType = YellowLabel(this, "EcartType", "EcartType", 411, 53, kResultCaptionPx);
   Edit3E = platform::MakeEdit(this, "Edit3E", 411, 67, 100);
-  Label3 = YellowLabel(this, "Label3", "EctTh", 526, 53);
+  Label3 = YellowLabel(this, "Label3", "EctTh", 526, 53, kResultCaptionPx);
   Edit4th = platform::MakeEdit(this, "Edit4th", 524, 67, 100);
 
   RadioGroup2 = new platform::RadioGroup(this, "RadioGroup2", "Tracé ", {"Temps réel", "Simulation"}, 1, 1);
@@ -113,7 +120,7 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   Chart1->setTitleLine(0, "Diagramme en batons des nombres de désintégrations par unité");
   Chart1->setTitleLine(1, " de temps de comptage");
 
-  Edit6 = platform::MakeEdit(this, "Edit6", 547, 503, 200, "Gauss ou Poisson ?");
+  Edit6 = platform::MakeEdit(this, "Edit6", 547, 503, kQuestionWidth, "Gauss ou Poisson ?");
   QFont question = Edit6->font();
   question.setPixelSize(19);
   Edit6->setFont(question);
@@ -141,9 +148,15 @@ void Tform11::Init0() {
 
 void Tform11::Init() {
   platform::ApplyLanguage(this, kTexts, platform::LanguageCode());
+  fitQuestion();
   platform::PumpEvents();
   clearResultEdits();
   clearSeries();
+}
+
+void Tform11::fitQuestion() {
+  const int needed = Edit6->fontMetrics().horizontalAdvance(Edit6->text()) + kQuestionPadding;
+  Edit6->resize(std::clamp(needed, kQuestionWidth, width() - Edit6->x()), Edit6->height());
 }
 
 void Tform11::clearResultEdits() {

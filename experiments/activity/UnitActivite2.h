@@ -54,6 +54,8 @@ class Tform11 : public noyalis::platform::ScreenBase {
   bool drawCounts(noyalis::activity::RunSize size);
   void TraceTempsReel(const noyalis::activity::RealTimeReveal& reveal, int countingTimeMs);
   void endOfRun(noyalis::activity::CountSums sums);
+  // Edit6 as wide as its question in the screen's language.
+  void fitQuestion();
   void clearResultEdits();
   void clearSeries();
   void showIdle();

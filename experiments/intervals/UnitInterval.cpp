@@ -79,8 +79,7 @@ void TForm2::buildTopRows() {
   RadioGroup1->setGeometry(344, 0, 250, 46);
   RadioGroup1->setToolTip("choix de la distance");
   for (platform::RadioGroup* group : {RadioGroup1, RadioGroup2})
-    group->setStyleSheet(
-        "QGroupBox { background-color: rgb(0, 0, 128); color: yellow; } QRadioButton { color: white; }");
+    group->setColours(QColor(0, 0, 128), Qt::yellow, Qt::white);
   Label31 = YellowLabel(this, "Label31", "Calcul en cours", 598, 18);
   BitBtn1 = platform::MakePictureButton(this, "BitBtn1", ":/pictures/glyph_start.svg", "Calcul", 598, 6, 72,
                                         36, "Calcul");
@@ -178,6 +177,9 @@ void TForm2::BitBtn1Click() {
   setRunning(true);
   platform::Guarded(this, [&] { Calcul(); });
   showRunning(false);
+  // Hidden during the run, "Calcul" lost the focus to the number box: it takes it back, so that
+  // Space runs again and a typed digit does not replace N.
+  BitBtn1->setFocus();
   setRunning(false);
 }
 

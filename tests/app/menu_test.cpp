@@ -56,6 +56,7 @@ class MenuTest : public QObject {
   void unknownEntriesOpenNothing();
   void eachPictureHasItsNamedHandler();
   void quitClosesTheMenu();
+  void eachPictureTakesTheClicksOnWhatItShows();
 };
 
 void MenuTest::opensInFrench() {
@@ -229,6 +230,31 @@ void MenuTest::quitClosesTheMenu() {
     QVERIFY(menu.isVisible());
     QTest::mouseClick(menu.findChild<QWidget*>(quit), Qt::LeftButton);
     QVERIFY2(!menu.isVisible(), quit);
+  }
+}
+
+// Where a picture's box overlaps another one, a click on what the picture shows (not on its
+// transparent part) still reaches it.
+void MenuTest::eachPictureTakesTheClicksOnWhatItShows() {
+  constexpr int kStep = 3;           // [px]
+  constexpr int kOpaqueAlpha = 128;  // of 255
+  TForm3 menu;
+  menu.show();
+  for (platform::Picture* picture : menu.findChildren<platform::Picture*>()) {
+    if (picture->objectName() == "Image14") continue;  // the background, under everything
+    const QImage image = picture->pixmap().toImage();
+    for (int y = 0; y < picture->height(); y += kStep)
+      for (int x = 0; x < picture->width(); x += kStep) {
+        if (image.pixelColor(x, y).alpha() < kOpaqueAlpha) continue;
+        const QPoint at = picture->mapTo(&menu, QPoint(x, y));
+        auto* hit = qobject_cast<platform::Picture*>(menu.childAt(at));
+        if (!hit) continue;  // a number label over the picture
+        QVERIFY2(hit == picture, qPrintable(QString("%1 at (%2, %3) is taken by %4")
+                                                .arg(picture->objectName())
+                                                .arg(at.x())
+                                                .arg(at.y())
+                                                .arg(hit->objectName())));
+      }
   }
 }
 

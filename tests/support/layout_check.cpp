@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QtTest>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/language.h"
@@ -158,6 +160,36 @@ QStringList LayoutFaults(QWidget* screen) {
   QStringList faults;
   CheckWidths(screen, faults);
   CheckOverlaps(screen, faults);
+  return faults;
+}
+
+namespace {
+
+// A check mark differs from an empty circle by at least this much lightness (0 … 255).
+constexpr int kCheckMarkContrast = 100;
+
+QColor IndicatorMiddle(QRadioButton* item) {
+  QStyleOptionButton option;
+  option.initFrom(item);
+  const QRect indicator = item->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, item);
+  return item->grab().toImage().pixelColor(indicator.center());
+}
+
+}  // namespace
+
+QStringList UnseenChoices(QWidget* screen) {
+  QStringList faults;
+  for (QGroupBox* group : screen->findChildren<QGroupBox*>()) {
+    QRadioButton *chosen = nullptr, *other = nullptr;
+    for (QRadioButton* item : group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+      (item->isChecked() ? chosen : other) = item;
+    if (!chosen || !other) continue;
+    const int contrast = std::abs(IndicatorMiddle(chosen).lightness() - IndicatorMiddle(other).lightness());
+    if (contrast < kCheckMarkContrast)
+      faults << QStringLiteral("%1: the chosen item \"%2\" looks like the others (contrast %3)")
+                    .arg(group->objectName(), chosen->text())
+                    .arg(contrast);
+  }
   return faults;
 }
 

@@ -24,6 +24,10 @@ struct ScreenUnderCheck {
 // The faults of one built screen, each naming the control(s) and the sizes.
 QStringList LayoutFaults(QWidget* screen);
 
+// The radio groups of a built screen whose chosen item cannot be told from the others: the
+// middle of its circle is about as light as an empty one's.
+QStringList UnseenChoices(QWidget* screen);
+
 // Builds the screen once per language code ("FR", "UK", "IT", "ES", "DE") and gathers the faults,
 // each prefixed with the code.
 QStringList LayoutFaultsInEveryLanguage(const ScreenUnderCheck& screen);

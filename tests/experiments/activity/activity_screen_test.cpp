@@ -24,6 +24,7 @@
 #include "platform/language.h"
 #include "platform/radio_group.h"
 #include "platform/spin_edit.h"
+#include "support/layout_check.h"
 #include "support/scoped_services.h"
 #include "support/widget_helpers.h"
 
@@ -109,6 +110,8 @@ class ActivityScreenTest : public QObject {
   void saveWritesTheLastRunWithTheBoxValue();
   void pagePrintsTheScreen();
   void opensInFrenchAndGerman();
+  void resultsFitInEveryLanguage_data();
+  void resultsFitInEveryLanguage();
 
  private:
   QTemporaryDir dir_;
@@ -569,6 +572,34 @@ void ActivityScreenTest::opensInFrenchAndGerman() {
   QCOMPARE(screen.findChild<QWidget*>("BitBtn1")->toolTip(),
            QString("Départ de la mesure,ESC ou Fin =Arret, Pause=pause"));
   QCOMPARE(screen.findChild<QWidget*>("BitBtn7")->toolTip(), QString("Ouverture d'un fichier"));
+}
+
+void ActivityScreenTest::resultsFitInEveryLanguage_data() {
+  QTest::addColumn<QString>("code");
+  for (const char* code : {"FR", "UK", "IT", "ES", "DE"}) QTest::newRow(code) << QString(code);
+}
+
+// After a run, with the question shown: no text cut or overlapping, the chosen distance and mode
+// show, and the captions over the result boxes, side by side on one line, keep at least a space between them.
+void ActivityScreenTest::resultsFitInEveryLanguage() {
+  QFETCH(QString, code);
+  platform::SetLanguageCode(code);
+  test::ScopedServices services;
+  Tform11 screen;
+  screen.show();
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QVERIFY(screen.findChild<QLineEdit*>("Edit6")->isVisible());
+  const QStringList faults = test::LayoutFaults(&screen) + test::UnseenChoices(&screen);
+  QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+  const char* row[] = {"Moyenne_", "Total", "EcartType", "Label3"};
+  for (int i = 0; i + 1 < int(std::size(row)); ++i) {
+    auto* left = screen.findChild<QLabel*>(row[i]);
+    auto* right = screen.findChild<QLabel*>(row[i + 1]);
+    const QFontMetrics metrics(left->font());
+    const int gap = right->x() - (left->x() + metrics.horizontalAdvance(left->text()));
+    QVERIFY2(gap >= metrics.horizontalAdvance(' '),
+             qPrintable(QString("\"%1\" runs into \"%2\"").arg(left->text(), right->text())));
+  }
 }
 
 QTEST_MAIN(ActivityScreenTest)

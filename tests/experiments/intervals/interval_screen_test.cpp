@@ -25,6 +25,7 @@
 #include "platform/language.h"
 #include "platform/radio_group.h"
 #include "platform/spin_edit.h"
+#include "support/layout_check.h"
 #include "support/scoped_services.h"
 #include "support/widget_helpers.h"
 
@@ -146,6 +147,12 @@ void IntervalScreenTest::opensIdleWithTheFocusOnCalcul() {
   QCOMPARE(screen.findChild<platform::RadioGroup*>("RadioGroup2")->ItemIndex(), 0);
   for (const char* edit : {"Edit9", "Edit1min", "EditRecap", "Edit4", "Edit12", "Edit1", "Edit3"})
     QCOMPARE(Text(&screen, edit), QString());
+  // "Calcul" keeps the focus through a run, though it is hidden meanwhile.
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "100");
+  screen.findChild<QWidget*>("BitBtn1")->setFocus();
+  QTest::keyClick(screen.focusWidget(), Qt::Key_Space);
+  QVERIFY(!Text(&screen, "Edit9").isEmpty());
+  QCOMPARE(screen.focusWidget(), screen.findChild<QWidget*>("BitBtn1"));
 }
 
 void IntervalScreenTest::runShowsItsNumbersAndCharts() {
@@ -441,6 +448,9 @@ void IntervalScreenTest::languages() {
       QVERIFY2(metrics.horizontalAdvance(line) <= chart->width(),
                qPrintable(code + ": " + line + " " + QString::number(metrics.horizontalAdvance(line))));
   }
+  // On their navy fill, the chosen law and distance show.
+  const QStringList unseen = test::UnseenChoices(&screen);
+  QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join('\n')));
   platform::SetLanguageCode("FR");
 }
 

@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "app/UnitMenu.h"
-#include "experiments/activity/UnitActivite2.h"
-#include "experiments/activity/activity_texts.h"
 #include "experiments/absorption/UnitAbsorption.h"
 #include "experiments/absorption/UnitDistance.h"
 #include "experiments/absorption/UnitPLomb.h"
+#include "experiments/activity/UnitActivite2.h"
+#include "experiments/activity/activity_texts.h"
 #include "experiments/counter_picture/Unitcrab.h"
 #include "experiments/dice/UnitDecroissanceExponentielle.h"
 #include "experiments/intervals/UnitInterval.h"

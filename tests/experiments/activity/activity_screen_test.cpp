@@ -24,6 +24,7 @@
 #include "platform/language.h"
 #include "platform/radio_group.h"
 #include "platform/spin_edit.h"
+#include "support/capturing_audio.h"
 #include "support/layout_check.h"
 #include "support/scoped_services.h"
 #include "support/widget_helpers.h"
@@ -48,11 +49,7 @@ class SteppingClock final : public platform::ClockService {
   std::int64_t now_ = 0;
 };
 
-// An audio device that fails while playing.
-class FailingAudio final : public platform::AudioService {
- public:
-  void playSync(const std::vector<std::uint8_t>&) override { throw kernel::RangeError("sound device lost"); }
-};
+using test::FailingAudio;
 
 // The first generator state from which n counts of mean m all satisfy accept.
 std::uint32_t SeedGiving(long double m, std::int32_t n, const std::function<bool(std::int32_t)>& accept) {

@@ -23,6 +23,7 @@
 #include "platform/language.h"
 #include "platform/radio_group.h"
 #include "platform/spin_edit.h"
+#include "support/capturing_audio.h"
 #include "support/scoped_services.h"
 #include "support/widget_helpers.h"
 
@@ -47,10 +48,7 @@ class SteppingClock final : public platform::ClockService {
   std::int64_t now_ = 0;
 };
 
-class FailingAudio final : public platform::AudioService {
- public:
-  void playSync(const std::vector<std::uint8_t>&) override { throw kernel::RangeError("sound device lost"); }
-};
+using test::FailingAudio;
 
 QString Text(QWidget* screen, const char* name) {
   if (auto* edit = screen->findChild<QLineEdit*>(name)) return edit->text();

@@ -25,7 +25,7 @@ std::optional<OriginFit> FitThroughOrigin(std::span<const long double> xs, std::
   }
   if (!(sxx > 0) || !std::isfinite(sxx)) return std::nullopt;
   const long double r2 = syy > 0 ? sxy * sxy / (sxx * syy) : 0.0L;
-  return OriginFit{sxy / sxx, r2};
+  return OriginFit{sxy / sxx, r2, !(syy > 0)};
 }
 
 std::optional<LineFit> FitLine(std::span<const long double> xs, std::span<const long double> ys) {

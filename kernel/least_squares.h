@@ -9,6 +9,7 @@ namespace noyalis::kernel {
 struct OriginFit {
   long double slope;  // [y per x]
   long double r2;     // coefficient of determination, 0 … 1
+  bool onAxis;        // every y is 0 (Σy² = 0): r² measures nothing
 };
 
 // Fit through the origin over the pairs (xs[i], ys[i]); nothing when Σx² = 0, and r² is left at 0

@@ -7,7 +7,6 @@ namespace noyalis::absorption {
 DistancePlot PlotDistance(const SlotTable& table) {
   DistancePlot plot;
   std::vector<long double> xs, ys;
-  bool allZero = true;
   for (int k = 0; k < table.size(); ++k) {
     if (!table.measured(k)) continue;  // a mean of 0 is a measured point here
     const SlotColumn& c = table[k];
@@ -15,7 +14,6 @@ DistancePlot PlotDistance(const SlotTable& table) {
     plot.points.push_back({x, c.mean, c.deviation});
     xs.push_back(x);
     ys.push_back(c.mean);
-    allZero = allZero && c.mean == 0;
   }
   const auto fit = plot.points.size() >= 2 ? kernel::FitThroughOrigin(xs, ys) : std::nullopt;
   if (!fit) {
@@ -24,7 +22,7 @@ DistancePlot PlotDistance(const SlotTable& table) {
     return plot;
   }
   plot.slope = fit->slope;
-  if (!allZero) plot.r2 = fit->r2;
+  if (!fit->onAxis) plot.r2 = fit->r2;
   return plot;
 }
 

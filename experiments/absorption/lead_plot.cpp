@@ -8,11 +8,9 @@ LeadPlot PlotLead(const SlotTable& table) {
   LeadPlot plot;
   plot.points = MeasuredList(table);
   std::vector<long double> xs, ys;
-  bool allOnAxis = true;
   for (const CurvePoint& p : plot.points) {
     xs.push_back(p.x);
     ys.push_back(p.height);
-    allOnAxis = allOnAxis && p.height == 0;
   }
   const auto fit = plot.points.size() >= 2 ? kernel::FitThroughOrigin(xs, ys) : std::nullopt;
   if (!fit) {
@@ -21,7 +19,7 @@ LeadPlot PlotLead(const SlotTable& table) {
     return plot;
   }
   plot.slope = fit->slope;
-  if (!allOnAxis) plot.fit = fit->r2;
+  if (!fit->onAxis) plot.fit = fit->r2;
   return plot;
 }
 

@@ -30,7 +30,9 @@ void DrawLargestRun() {
 
 void BM_ChiSquareOfBothLaws(benchmark::State& state) {
   DrawLargestRun();
-  for (auto _ : state) benchmark::DoNotOptimize(activity::AnswerGaussOrPoisson(activity::LastActivityRun()));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        counting_statistics::AnswerGaussOrPoisson(activity::RunHistogram(activity::LastActivityRun())));
 }
 
 // From the click on the question to the window drawn; closed again between clicks.

@@ -66,7 +66,8 @@ void BM_CappedHistogram(benchmark::State& state) {
     platform::Chart::setData(bars, series.x, series.y);
     chart.redraw();
   }
-  if (data.classesDrawn != kMaxClassesDrawn) state.SkipWithError("the cap was not reached");
+  if (data.classesDrawn != counting_statistics::kMaxClassesDrawn)
+    state.SkipWithError("the cap was not reached");
   state.counters["bars"] = platform::Chart::pointCount(bars);
 }
 

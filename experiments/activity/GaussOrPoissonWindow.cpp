@@ -9,6 +9,7 @@
 
 #include "experiments/activity/activity_run_data.h"
 #include "experiments/activity/gauss_or_poisson_texts.h"
+#include "experiments/counting_statistics/gauss_or_poisson_sentences.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
 #include "platform/screen_base.h"
@@ -16,6 +17,7 @@
 
 using namespace noyalis;
 using namespace noyalis::activity;
+using namespace noyalis::counting_statistics;
 
 namespace {
 
@@ -63,14 +65,24 @@ GaussOrPoissonWindow::GaussOrPoissonWindow(const GaussOrPoissonAnswer& answer, c
       *rows[r][c] = NamedLabel(this, names[r][c]);
       grid->addWidget(*rows[r][c], r + 2, c, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
     }
-  VerdictText = NamedLabel(this, "VerdictText", VerdictSentence(answer.verdict, languageCode));
-  VerdictText->setWordWrap(true);
-  QFont bold = VerdictText->font();
+  const std::string code = languageCode.toStdString();
+  PoissonVerdict = NamedLabel(this, "PoissonVerdict",
+                              QString::fromStdString(LawSentence(CountLaw::Poisson, answer.poisson.outcome,
+                                                                 answer.measurements, code)));
+  GaussVerdict = NamedLabel(
+      this, "GaussVerdict",
+      QString::fromStdString(LawSentence(CountLaw::Gauss, answer.gauss.outcome, answer.measurements, code)));
+  PValueNote = NamedLabel(this, "PValueNote", QString::fromStdString(counting_statistics::PValueNote(code)));
+  QFont bold = PoissonVerdict->font();
   bold.setBold(true);
-  VerdictText->setFont(bold);
-  grid->addWidget(VerdictText, 6, 0, 1, 3);
+  int row = 6;
+  for (QLabel* label : {PoissonVerdict, GaussVerdict, PValueNote}) {
+    label->setWordWrap(true);
+    if (label != PValueNote) label->setFont(bold);
+    grid->addWidget(label, row++, 0, 1, 3);
+  }
   CloseButton = platform::MakeButton(this, "CloseButton", "Fermer", 0, 0, 90, 28);
-  grid->addWidget(CloseButton, 7, 2, Qt::AlignRight);
+  grid->addWidget(CloseButton, row, 2, Qt::AlignRight);
   connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
 
   showFit(answer.poisson, ChiSquarePoisson, ClassesPoisson, FreedomPoisson, PValuePoisson);
@@ -84,7 +96,7 @@ void GaussOrPoissonWindow::showFit(const LawFit& fit, QLabel* chiSquare, QLabel*
                                    QLabel* pValue) {
   classes->setText(QString::number(fit.classes.size()));
   freedom->setText(QString::number(fit.degreesOfFreedom));
-  if (!fit.testable) {
+  if (!fit.testable()) {
     chiSquare->setText(QStringLiteral("—"));
     pValue->setText(QStringLiteral("—"));
     return;
@@ -137,8 +149,8 @@ GaussOrPoissonWindow* OpenGaussOrPoisson(QWidget* screen) {
   }
   GaussOrPoissonWindow* window = nullptr;
   platform::Guarded(screen, [&] {
-    window =
-        new GaussOrPoissonWindow(AnswerGaussOrPoisson(LastActivityRun()), platform::LanguageCode(), screen);
+    window = new GaussOrPoissonWindow(AnswerGaussOrPoisson(RunHistogram(LastActivityRun())),
+                                      platform::LanguageCode(), screen);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::WindowModal);
     window->show();

@@ -1,9 +1,10 @@
 #pragma once
 // The answer to "Gauss ou Poisson ?": a small window over the activity screen with Pearson's χ²
-// of the last run against both laws, their degrees of freedom and p-values, and a verdict.
+// of the last run against both laws, their degrees of freedom and p-values, what each test shows
+// at 5 % and what p means.
 #include <QDialog>
 
-#include "experiments/activity/gauss_or_poisson.h"
+#include "experiments/counting_statistics/gauss_or_poisson.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,19 +14,19 @@ class GaussOrPoissonWindow : public QDialog {
   Q_OBJECT
  public:
   // The answer shown in the language of languageCode, over parent.
-  GaussOrPoissonWindow(const noyalis::activity::GaussOrPoissonAnswer& answer, const QString& languageCode,
-                       QWidget* parent);
+  GaussOrPoissonWindow(const noyalis::counting_statistics::GaussOrPoissonAnswer& answer,
+                       const QString& languageCode, QWidget* parent);
 
  private:
-  void showFit(const noyalis::activity::LawFit& fit, QLabel* chiSquare, QLabel* classes, QLabel* freedom,
-               QLabel* pValue);
+  void showFit(const noyalis::counting_statistics::LawFit& fit, QLabel* chiSquare, QLabel* classes,
+               QLabel* freedom, QLabel* pValue);
 
   QLabel *Intro, *PoissonLaw, *GaussLaw;
   QLabel *ChiSquareCaption, *ChiSquarePoisson, *ChiSquareGauss;
   QLabel *ClassesCaption, *ClassesPoisson, *ClassesGauss;
   QLabel *FreedomCaption, *FreedomPoisson, *FreedomGauss;
   QLabel *PValueCaption, *PValuePoisson, *PValueGauss;
-  QLabel* VerdictText;
+  QLabel *PoissonVerdict, *GaussVerdict, *PValueNote;
   QPushButton* CloseButton;
 };
 

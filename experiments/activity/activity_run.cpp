@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
+#include <utility>
 
+#include "experiments/counting_statistics/histogram_references.h"
 #include "kernel/checked.h"
 #include "kernel/dist_poisson.h"
 #include "kernel/statistics.h"
@@ -43,17 +45,6 @@ std::optional<CountSums> PassThroughCounts(const ActivityRunData& data, kernel::
   return CountSums{static_cast<long double>(sum), static_cast<long double>(sumOfSquares)};
 }
 
-namespace {
-
-std::int32_t FirstObserved(const ActivityRunData& data) {
-  const std::span<const std::int32_t> hist(data.CountHistogram);
-  for (std::int32_t v = 0; v <= data.hi; ++v)
-    if (checkedAt(hist, v) > 0) return v;
-  return data.hi;
-}
-
-}  // namespace
-
 ActivityResults EndOfRun(const ActivityRunData& data, CountSums sums) {
   const std::span<const std::int32_t> hist(data.CountHistogram);
   const long double n = data.measurements;
@@ -64,16 +55,14 @@ ActivityResults EndOfRun(const ActivityRunData& data, CountSums sums) {
   r.hasStatistics = data.mean > 0;
   if (r.hasStatistics) {
     r.sqrtMean = std::sqrt(data.mean);
-    r.first = FirstObserved(data);
-    for (std::int32_t x = data.lo; x <= data.hi; ++x) {
-      r.referenceX.push_back(x);
-      r.poisson.push_back(static_cast<double>(kernel::PoissonExpected(x, data.mean, n)));
-      r.gauss.push_back(static_cast<double>(kernel::GaussExpected(x, data.mean, r.deviation, n)));
-    }
-    for (std::int32_t x = r.first; x <= data.hi; ++x) {
-      r.barX.push_back(x);
-      r.barY.push_back(checkedAt(hist, x));
-    }
+    counting_statistics::HistogramChart chart =
+        counting_statistics::HistogramAndReferences(RunHistogram(data), 0, data.mean, r.deviation, n);
+    r.first = chart.first;
+    r.referenceX = std::move(chart.referenceX);
+    r.poisson = std::move(chart.poisson);
+    r.gauss = std::move(chart.gauss);
+    r.barX = std::move(chart.barX);
+    r.barY = std::move(chart.barY);
     for (int j = 0; j < kTableSize; ++j) {
       const std::int32_t v = r.first + j;
       r.table[j] = std::to_string(v) + " : " + std::to_string(checkedAt(hist, v));

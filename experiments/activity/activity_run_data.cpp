@@ -20,6 +20,11 @@ void ClearRun(ActivityRunData& data) {
   data.hi = 0;
 }
 
+std::span<const std::int32_t> RunHistogram(const ActivityRunData& data) {
+  const auto end = static_cast<std::size_t>(std::clamp(data.hi, 0, kernel::kMaxMeasurements)) + 1;
+  return std::span<const std::int32_t>(data.CountHistogram).first(end);
+}
+
 ActivityRunData& LastActivityRun() {
   static ActivityRunData data;
   return data;

@@ -26,6 +26,9 @@ struct ActivityRunData {
 // run stopped before its draw never leaves the previous run to be saved as its own.
 void ClearRun(ActivityRunData& data);
 
+// The histogram of the run, counts 0 … its largest count.
+std::span<const std::int32_t> RunHistogram(const ActivityRunData& data);
+
 // The one run record of the process.
 ActivityRunData& LastActivityRun();
 

@@ -1,7 +1,5 @@
 #include "experiments/activity/gauss_or_poisson_texts.h"
 
-#include <array>
-
 namespace noyalis::activity {
 
 namespace {
@@ -64,57 +62,10 @@ constexpr platform::TextEntry AL[] = {
   {"CloseButton", Hint, "Zurück zum Bildschirm Aktivität"},
 };
 
-// One sentence per verdict, in the order of the Verdict enumeration.
-using Sentences = std::array<const char*, 5>;
-
-constexpr Sentences kFrenchSentences = {
-  "À cette moyenne, les deux lois conviennent.",
-  "La loi de Gauss est rejetée au seuil de 5 % ; la loi de Poisson convient.",
-  "La loi de Poisson est rejetée au seuil de 5 % ; la loi de Gauss convient.",
-  "Les deux lois sont rejetées au seuil de 5 %.",
-  "Trop peu de mesures pour conclure : faites-en davantage.",
-};
-constexpr Sentences kEnglishSentences = {
-  "At this mean both laws fit.",
-  "The Gauss law is rejected at 5 %; the Poisson law fits.",
-  "The Poisson law is rejected at 5 %; the Gauss law fits.",
-  "Both laws are rejected at 5 %.",
-  "Too few measurements to conclude: make more of them.",
-};
-constexpr Sentences kItalianSentences = {
-  "A questa media entrambe le leggi sono adatte.",
-  "La legge di Gauss è respinta al livello del 5 %; la legge di Poisson è adatta.",
-  "La legge di Poisson è respinta al livello del 5 %; la legge di Gauss è adatta.",
-  "Entrambe le leggi sono respinte al livello del 5 %.",
-  "Troppo poche misure per concludere: fatene di più.",
-};
-constexpr Sentences kSpanishSentences = {
-  "Con esta media ambas leyes se ajustan.",
-  "La ley de Gauss se rechaza al nivel del 5 %; la ley de Poisson se ajusta.",
-  "La ley de Poisson se rechaza al nivel del 5 %; la ley de Gauss se ajusta.",
-  "Ambas leyes se rechazan al nivel del 5 %.",
-  "Demasiado pocas medidas para concluir: haga más.",
-};
-constexpr Sentences kGermanSentences = {
-  "Bei diesem Mittelwert passen beide Gesetze.",
-  "Das Gauß-Gesetz wird auf dem 5-%-Niveau verworfen; das Poisson-Gesetz passt.",
-  "Das Poisson-Gesetz wird auf dem 5-%-Niveau verworfen; das Gauß-Gesetz passt.",
-  "Beide Gesetze werden auf dem 5-%-Niveau verworfen.",
-  "Zu wenige Messungen für eine Aussage: machen Sie mehr.",
-};
 // clang-format on
 
 }  // namespace
 
 const platform::ScreenTexts kGaussOrPoissonTexts{FR, UK, IT, ES, AL};
-
-QString VerdictSentence(Verdict verdict, const QString& languageCode) {
-  const Sentences* sentences = &kFrenchSentences;
-  if (languageCode == u"UK") sentences = &kEnglishSentences;
-  if (languageCode == u"IT") sentences = &kItalianSentences;
-  if (languageCode == u"ES") sentences = &kSpanishSentences;
-  if (languageCode == u"DE") sentences = &kGermanSentences;
-  return QString::fromUtf8((*sentences)[static_cast<std::size_t>(verdict)]);
-}
 
 }  // namespace noyalis::activity

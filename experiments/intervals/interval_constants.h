@@ -28,9 +28,6 @@ inline constexpr long double kRateAt3cm = 544;
 // The counter cannot register two decays less than 100 µs apart.
 inline constexpr std::int64_t kDeadTimeUs = 100;
 
-// The histogram draws at most 65 500 bars.
-inline constexpr std::int32_t kMaxClassesDrawn = 65'500;
-
 // Decays are counted in time slices of 50 ms [µs].
 inline constexpr std::int64_t kSliceUs = 50'000;
 

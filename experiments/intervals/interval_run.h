@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "experiments/counting_statistics/interval_classes.h"
 #include "experiments/intervals/interval_laws.h"
 #include "experiments/intervals/interval_run_data.h"
 #include "kernel/least_squares.h"
@@ -22,10 +23,8 @@ struct IntervalParameters {
   Law law = Law::Theoretical;
 };
 
-// The histogram class of an interval t [µs] for classes of width w [µs]: round(t / w − 0.5) + 1,
-// ties to even, so class j holds (j−1)·w … j·w and an exact multiple m·w goes to class m when m
-// is odd, to class m + 1 when m is even.
-std::int64_t ClassIndex(std::int64_t t, std::int32_t w);
+using counting_statistics::ClassIndex;
+using counting_statistics::SeriesData;
 
 // Point size of the list of intervals for n points [px]: 3 up to 100, 2 up to 501, then 1.
 int ListPointSize(std::int32_t n);
@@ -45,15 +44,6 @@ long double DurationMs(const IntervalRunData& data);
 
 // proba_non_desinteg[k], k = 0 … 100 000: the share of the N intervals longer than the end of class k.
 void NonDecayFractions(IntervalRunData& data);
-
-// Points of a chart series, x sorted ascending.
-struct SeriesData {
-  std::vector<double> x, y;
-  void clear() {
-    x.clear();
-    y.clear();
-  }
-};
 
 // The list of intervals: (i, DeltaT[i] / 1000 ms), i = 1 … N.
 void ListPoints(const IntervalRunData& data, SeriesData& points);

@@ -8,7 +8,7 @@
 #include "experiments/activity/GaussOrPoissonWindow.h"
 #include "experiments/activity/UnitActivite2.h"
 #include "experiments/activity/activity_run_data.h"
-#include "experiments/activity/gauss_or_poisson_texts.h"
+#include "experiments/counting_statistics/gauss_or_poisson_sentences.h"
 #include "kernel/uniform_random.h"
 #include "platform/language.h"
 #include "platform/widgets.h"
@@ -58,11 +58,12 @@ void GaussOrPoissonWindowTest::answersInTheScreensLanguage() {
   QVERIFY(window->isVisible());
   QCOMPARE(window->windowTitle(), caption);
 
-  const activity::GaussOrPoissonAnswer answer = activity::AnswerGaussOrPoisson(activity::LastActivityRun());
+  using namespace counting_statistics;
+  const GaussOrPoissonAnswer answer =
+      AnswerGaussOrPoisson(activity::RunHistogram(activity::LastActivityRun()));
   QCOMPARE(answer.measurements, 100);
-  QVERIFY(answer.poisson.testable && answer.gauss.testable);
-  REQUIRE_CHILD(verdict, QLabel, window, "VerdictText");
-  QCOMPARE(verdict->text(), activity::VerdictSentence(answer.verdict, code));
+  QVERIFY(answer.poisson.testable() && answer.gauss.testable());
+  const std::string language = code.toStdString();
   const struct {
     const char* name;
     QString text;
@@ -73,6 +74,11 @@ void GaussOrPoissonWindowTest::answersInTheScreensLanguage() {
       {"FreedomGauss", QString::number(answer.gauss.degreesOfFreedom)},
       {"ClassesGauss", QString::number(answer.gauss.classes.size())},
       {"PValuePoisson", platform::FixedText(answer.poisson.pValue, 4)},
+      {"PoissonVerdict",
+       QString::fromStdString(LawSentence(CountLaw::Poisson, answer.poisson.outcome, 100, language))},
+      {"GaussVerdict",
+       QString::fromStdString(LawSentence(CountLaw::Gauss, answer.gauss.outcome, 100, language))},
+      {"PValueNote", QString::fromStdString(PValueNote(language))},
   };
   for (const auto& v : values) {
     REQUIRE_CHILD(label, QLabel, window, v.name);

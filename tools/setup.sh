@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
 libqcustomplot-dev libgtest-dev libbenchmark-dev libcups2-dev libboost-dev appstream fonts-dejavu-core fonts-liberation"
-# The test command also fuzzes the isotope list parser, with clang's libFuzzer.
+# The test command also fuzzes the isotope list parser and the results-file reader, with clang's
+# libFuzzer.
 [ "${1:-run}" = test ] && PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 
 missing=""
@@ -33,13 +34,16 @@ case "${1:-run}" in
       -DNOYALIS_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all"
     cmake --build "$SAN"
     ctest --test-dir "$SAN" --output-on-failure
-    # The isotope list parser fuzzed for 20 s (new inputs go to a scratch folder, the seeds stay).
-    FUZZ="$BUILD-fuzz"
-    cmake -S fuzz/isotope_list -B "$FUZZ" -G Ninja -DCMAKE_CXX_COMPILER=clang++
-    cmake --build "$FUZZ"
-    SCRATCH=$(mktemp -d)
-    "$FUZZ/isotope_list_fuzz" -max_total_time=20 -print_final_stats=1 "$SCRATCH" fuzz/isotope_list/corpus
-    rm -rf "$SCRATCH"
+    # The isotope list parser and the results-file reader fuzzed for 20 s each (new inputs go to a
+    # scratch folder, the seeds stay).
+    for TARGET in isotope_list results_file; do
+      FUZZ="$BUILD-fuzz-$TARGET"
+      cmake -S "fuzz/$TARGET" -B "$FUZZ" -G Ninja -DCMAKE_CXX_COMPILER=clang++
+      cmake --build "$FUZZ"
+      SCRATCH=$(mktemp -d)
+      "$FUZZ/${TARGET}_fuzz" -max_total_time=20 -print_final_stats=1 "$SCRATCH" "fuzz/$TARGET/corpus"
+      rm -rf "$SCRATCH"
+    done
     ;;
   *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
 esac

@@ -1,0 +1,21 @@
+#pragma once
+// Results files made by hand for the class-results tests, in the exact form the activity and
+// interval screens write them (their own tests pin that form byte for byte).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace noyalis::class_results::test {
+
+// An activity file of these counts: line 1 with the box and N, the mean, the header, then rows
+// kk = 0 … max(N, largest count) with the count of measurement kk and the histogram at kk.
+std::string ActivityFileText(const std::vector<std::int32_t>& counts, const std::string& lineEnd = "\r\n");
+
+// An interval file of these intervals [µs] with classes of w [µs]: the boxes, the mean, the
+// width, the header, then rows kk = 1 … max(C, N) with interval, class count and 50 ms slice count.
+std::string IntervalFileText(const std::vector<std::int64_t>& intervalsUs, std::int32_t classWidthUs);
+
+// Writes bytes to a file at path (binary, replacing it).
+void WriteBytes(const std::string& path, const std::string& bytes);
+
+}  // namespace noyalis::class_results::test

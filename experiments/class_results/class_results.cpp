@@ -45,8 +45,12 @@ std::vector<std::string> PathsToRead(std::span<const std::string> chosen) {
   return paths;
 }
 
-void ClassResults::add(std::span<const std::string> paths) {
+void ClassResults::add(std::span<const std::string> paths, kernel::RunHost* host) {
   for (const std::string& path : paths) {
+    if (host) {
+      host->yieldItem();
+      if (host->stopRequested()) return;
+    }
     ResultsFile file = ReadResultsFile(path);
     std::vector<std::int32_t> classes;
     if (const auto* list = std::get_if<IntervalList>(&file.content)) {

@@ -13,6 +13,7 @@
 #include "experiments/class_results/activity_class.h"
 #include "experiments/class_results/interval_class.h"
 #include "experiments/class_results/results_file.h"
+#include "kernel/run_host.h"
 
 namespace noyalis::class_results {
 
@@ -27,8 +28,10 @@ std::vector<std::string> PathsToRead(std::span<const std::string> chosen);
 
 class ClassResults {
  public:
-  // Reads each file and lists it, ticked; a path already listed is read again in its place.
-  void add(std::span<const std::string> paths);
+  // Reads each file and lists it, ticked; a path already listed is read again in its place. With a
+  // host, lets the event loop run after each file and stops reading when asked (the files read so
+  // far stay listed).
+  void add(std::span<const std::string> paths, kernel::RunHost* host = nullptr);
   void clear();
 
   const std::vector<ResultsFile>& files() const { return files_; }

@@ -13,6 +13,7 @@
 #include "experiments/class_results/class_results.h"
 #include "experiments/class_results/class_results_file.h"
 #include "kernel/error.h"
+#include "tests/support/stopping_host.h"
 
 namespace noyalis::class_results {
 namespace {
@@ -119,6 +120,15 @@ TEST_F(ClassFolder, IntervalPoolWithTheFitOfTheIntervalScreen) {
   results_.setClassWidthUs(200);
   EXPECT_EQ(results_.intervalClass().classCounts, (std::vector<std::int64_t>{0, 4, 3, 2, 0, 1}));
   EXPECT_THROW(results_.setClassWidthUs(5), kernel::RangeError);
+}
+
+TEST_F(ClassFolder, AStopLeavesTheFilesReadSoFar) {
+  ClassResults some;
+  noyalis::test::StoppingHost host(3);
+  const std::vector<std::string> chosen = {dir_.string()};
+  some.add(PathsToRead(chosen), &host);
+  EXPECT_EQ(some.files().size(), 2u);
+  EXPECT_EQ(some.files()[1].name, "b.txt");
 }
 
 TEST_F(ClassFolder, SavesTheClassInTheProgramsOwnForm) {

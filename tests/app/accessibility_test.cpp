@@ -26,7 +26,7 @@
 #include "platform/language.h"
 #include "platform/picture.h"
 #include "platform/text_table.h"
-#include "support/scoped_services.h"
+#include "support/isolated_suite.h"
 
 using namespace noyalis;
 
@@ -119,10 +119,9 @@ bool Reached(QWidget* control, const QList<QWidget*>& visited) {
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public test::IsolatedSuite {
   Q_OBJECT
  private slots:
-  void cleanup() { platform::SetLanguageCode("FR"); }
   void everyControlNamedAndReachable_data();
   void everyControlNamedAndReachable();
   void menuPicturesOpenWithTheKeyboardAndTheMouseStaysAsItWas();
@@ -141,7 +140,6 @@ void AccessibilityTest::everyControlNamedAndReachable() {
   QFETCH(int, screen);
   QFETCH(QString, code);
   const ScreenCase& c = kScreens[screen];
-  test::ScopedServices services;
   std::unique_ptr<QWidget> window(c.open(code));
   QCOMPARE(window->objectName(), QString(c.name));
   window->show();
@@ -178,7 +176,6 @@ void AccessibilityTest::everyControlNamedAndReachable() {
 }
 
 void AccessibilityTest::menuPicturesOpenWithTheKeyboardAndTheMouseStaysAsItWas() {
-  test::ScopedServices services;
   TForm3 menu;
   menu.show();
   QApplication::setActiveWindow(&menu);
@@ -211,7 +208,6 @@ void AccessibilityTest::menuPicturesOpenWithTheKeyboardAndTheMouseStaysAsItWas()
 }
 
 void AccessibilityTest::namesComeFromLabelsStripsAndHintsAndFollowTheLanguage() {
-  platform::SetLanguageCode("FR");
   Tform11 screen;
   const auto name = [&](const char* control) {
     return screen.findChild<QWidget*>(control)->accessibleName();

@@ -11,7 +11,7 @@
 #include "platform/picture.h"
 #include "platform/screen_base.h"
 #include "platform/spin_edit.h"
-#include "support/scoped_services.h"
+#include "support/isolated_suite.h"
 #include "support/widget_helpers.h"
 
 using namespace noyalis;
@@ -43,7 +43,7 @@ void OnNextScreen(std::function<void(platform::ScreenBase*)> check, const char* 
 
 }  // namespace
 
-class MenuTest : public QObject {
+class MenuTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
@@ -60,6 +60,7 @@ class MenuTest : public QObject {
 };
 
 void MenuTest::opensInFrench() {
+  platform::SetLanguageCode("DE");  // whatever a visit before left
   TForm3 menu;
   menu.show();
   const QDateTime written = QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
@@ -122,7 +123,6 @@ void MenuTest::germanFlagOnlySetsTheCode() {
 }
 
 void MenuTest::screenOpensInTheChosenLanguageAndTheMenuComesBackFrench() {
-  test::ScopedServices services;
   TForm3 menu;
   menu.show();
   ClickPicture(&menu, "Image1");
@@ -137,7 +137,6 @@ void MenuTest::screenOpensInTheChosenLanguageAndTheMenuComesBackFrench() {
 }
 
 void MenuTest::eachVisitOpensAFreshScreen() {
-  test::ScopedServices services;
   TForm3 menu;
   menu.show();
   OnNextScreen(
@@ -196,7 +195,6 @@ void MenuTest::eachPictureHasItsNamedHandler() {
       {"Image6", "Button13Click", "Tform100", "BitBtn4"},
       {"Image17", "Button1intervallesClick", "TForm2", "BitBtn2"},
   };
-  test::ScopedServices services;
   TForm3 menu;
   menu.show();
   for (const Entry& e : kEntries) {

@@ -15,7 +15,7 @@
 #include "platform/chart.h"
 #include "platform/chart_image_export.h"
 #include "platform/language.h"
-#include "support/scoped_services.h"
+#include "support/isolated_suite.h"
 
 using namespace noyalis;
 using platform::Chart;
@@ -78,10 +78,9 @@ QPoint EmptyCorner(Chart* chart) {
 
 }  // namespace
 
-class ChartImageExportTest : public QObject {
+class ChartImageExportTest : public test::IsolatedSuite {
   Q_OBJECT
  private slots:
-  void cleanup() { platform::SetLanguageCode("FR"); }
   void menuSpeaksTheScreensLanguage_data();
   void menuSpeaksTheScreensLanguage();
   void writesEachFormatAtItsSize_data();
@@ -144,7 +143,6 @@ void ChartImageExportTest::writesEachFormatAtItsSize() {
   QFETCH(QString, action);
   QFETCH(QByteArray, magic);
   QFETCH(int, scale);
-  test::ScopedServices services;
   ScopedChooser scoped;
   QTemporaryDir dir;
   scoped.chooser.answer = dir.filePath(file);
@@ -153,7 +151,7 @@ void ChartImageExportTest::writesEachFormatAtItsSize() {
   QVERIFY(menu);
   menu->findChild<QAction*>(action)->trigger();
   QTRY_COMPARE(scoped.chooser.calls, 1);
-  QVERIFY(services.messages.errors().isEmpty());
+  QVERIFY(services->messages.errors().isEmpty());
   QFile written(scoped.chooser.answer);
   QVERIFY(written.open(QIODevice::ReadOnly));
   const QByteArray bytes = written.readAll();
@@ -175,7 +173,6 @@ void ChartImageExportTest::writesEachFormatAtItsSize() {
 }
 
 void ChartImageExportTest::dialogStartsInTheWorkingDirectoryAndCancelWritesNothing() {
-  test::ScopedServices services;
   ScopedChooser scoped;
   ChartScreen screen;
   const QStringList before = QDir::current().entryList(QDir::Files);
@@ -185,20 +182,19 @@ void ChartImageExportTest::dialogStartsInTheWorkingDirectoryAndCancelWritesNothi
   QCOMPARE(scoped.chooser.asked.title, QString("Enregistrer l'image"));
   QCOMPARE(scoped.chooser.asked.filters, QStringList({"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"}));
   QCOMPARE(QDir::current().entryList(QDir::Files), before);
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
 }
 
 void ChartImageExportTest::aFileThatCannotBeWrittenGivesAClearError() {
-  test::ScopedServices services;
   ScopedChooser scoped;
   QTemporaryDir dir;
   ChartScreen screen;
   for (const char* name : {"chart.png", "chart.svg", "chart.pdf"}) {
     scoped.chooser.answer = dir.filePath(QString("missing-folder/") + name);
-    services.messages.clear();
+    services->messages.clear();
     platform::SaveChartImageInteractively(screen.chart, 1.0);
-    QCOMPARE(services.messages.errors().size(), 1);
-    const QString error = services.messages.errors().front();
+    QCOMPARE(services->messages.errors().size(), 1);
+    const QString error = services->messages.errors().front();
     QVERIFY2(error.startsWith("L'image n'a pas pu être enregistrée dans « "), qPrintable(error));
     QVERIFY2(error.contains(QDir::toNativeSeparators(scoped.chooser.answer)), qPrintable(error));
     QVERIFY2(!error.endsWith(": "), qPrintable(error));  // the system's reason follows

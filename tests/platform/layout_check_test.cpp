@@ -15,8 +15,8 @@
 #include "platform/radio_group.h"
 #include "platform/screen_base.h"
 #include "platform/widgets.h"
+#include "support/isolated_suite.h"
 #include "support/layout_check.h"
-#include "support/scoped_services.h"
 
 using namespace noyalis;
 using test::ScreenUnderCheck;
@@ -27,7 +27,8 @@ const ScreenUnderCheck kScreens[] = {
     ScreenUnderCheck::of<Tform200>("Tform200"), ScreenUnderCheck::of<Tform11>("Tform11"),
     ScreenUnderCheck::of<TForm2>("TForm2"),     ScreenUnderCheck::of<TForm4>("TForm4"),
     ScreenUnderCheck::of<TForm5>("TForm5"),     ScreenUnderCheck::of<TForm6>("TForm6"),
-    ScreenUnderCheck::of<TForm7>("TForm7"),     ScreenUnderCheck::of<Tform100>("Tform100"),
+    ScreenUnderCheck::of<TForm7>("TForm7"),     ScreenUnderCheck::of<TForm8>("TForm8"),
+    ScreenUnderCheck::of<Tform100>("Tform100"),
 };
 
 // A screen with the faults the check must find.
@@ -45,14 +46,17 @@ class CrowdedScreen : public platform::ScreenBase {
 
 }  // namespace
 
-class LayoutCheckTest : public QObject {
+class LayoutCheckTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QLocale::setDefault(QLocale::c()); }
   void theCheckFindsCutAndOverlappingTexts();
   void everyScreenFitsInEveryLanguage_data();
   void everyScreenFitsInEveryLanguage();
+
+ private:
+  // The population screen opens with its isotope list, as installed.
+  void initEach() override { TForm8::setInstalledIsotopeList(NOYALIS_SHIPPED_ISOTOPE_LIST); }
 };
 
 void LayoutCheckTest::theCheckFindsCutAndOverlappingTexts() {
@@ -71,7 +75,6 @@ void LayoutCheckTest::everyScreenFitsInEveryLanguage_data() {
 
 void LayoutCheckTest::everyScreenFitsInEveryLanguage() {
   QFETCH(int, index);
-  test::ScopedServices services;
   const QStringList faults = test::LayoutFaultsInEveryLanguage(kScreens[index]);
   QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }

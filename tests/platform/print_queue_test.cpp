@@ -12,11 +12,11 @@
 #include "platform/print_queue.h"
 #include "platform/printing.h"
 #include "platform/services.h"
-#include "support/scoped_services.h"
+#include "support/isolated_suite.h"
 
 using namespace noyalis;
 
-class PrintQueueTest : public QObject {
+class PrintQueueTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
@@ -89,7 +89,6 @@ void PrintQueueTest::cleanupTestCase() {
 
 void PrintQueueTest::chartPrintReportsAQueueThatRejectsJobs() {
   if (!skipReason_.isEmpty()) QSKIP(qPrintable(skipReason_));
-  test::ScopedServices services;
   platform::SetPrintService(nullptr);  // the real default printer: the private queue
   platform::Chart chart(nullptr, "Chart1", {0, 0, 596, 332});
   chart.resize(596, 332);
@@ -97,17 +96,16 @@ void PrintQueueTest::chartPrintReportsAQueueThatRejectsJobs() {
   QVERIFY(run("cupsreject", {"Noyalis"}));
   QVERIFY(!platform::QueueAcceptsJobs("Noyalis"));
   platform::PrintChart(&chart);
-  QCOMPARE(services.messages.errors().size(), 1);
-  QVERIFY2(services.messages.errors().first().contains("Noyalis"),
-           qPrintable(services.messages.errors().first()));
+  QCOMPARE(services->messages.errors().size(), 1);
+  QVERIFY2(services->messages.errors().first().contains("Noyalis"),
+           qPrintable(services->messages.errors().first()));
 
-  services.messages.clear();
+  services->messages.clear();
   QVERIFY(run("cupsaccept", {"Noyalis"}));
   const int before = platform::NewestJob("Noyalis");
   platform::PrintChart(&chart);
-  QVERIFY2(services.messages.all().empty(), qPrintable(services.messages.errors().join('\n')));
+  QVERIFY2(services->messages.all().empty(), qPrintable(services->messages.errors().join('\n')));
   QVERIFY(platform::NewestJob("Noyalis") > before);
-  platform::SetPrintService(&services.printing);
 }
 
 QTEST_MAIN(PrintQueueTest)

@@ -2,14 +2,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/chart.h"
 #include "platform/printing.h"
 #include "platform/screen_base.h"
 #include "platform/widgets.h"
-#include "support/scoped_services.h"
+#include "support/isolated_suite.h"
 
 using namespace noyalis;
 using platform::ScreenBase;
@@ -50,12 +49,10 @@ struct PdfFile {
 
 }  // namespace
 
-class PrintingTest : public QObject {
+class PrintingTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
-  void init() { QVERIFY(dir_.isValid()); }
-
   void screenPrintIsOnePageAndRestoresTheBackground_data();
   void screenPrintIsOnePageAndRestoresTheBackground();
   void cancelledScreenPrintChangesNothing();
@@ -67,9 +64,6 @@ class PrintingTest : public QObject {
   void aJobTheQueueRefusesIsReported();
   void chartPrintAreaKeepsMarginsAndProportions_data();
   void chartPrintAreaKeepsMarginsAndProportions();
-
- private:
-  QTemporaryDir dir_;
 };
 
 void PrintingTest::screenPrintIsOnePageAndRestoresTheBackground_data() {
@@ -80,9 +74,8 @@ void PrintingTest::screenPrintIsOnePageAndRestoresTheBackground_data() {
 
 void PrintingTest::screenPrintIsOnePageAndRestoresTheBackground() {
   QFETCH(QColor, normal);
-  test::ScopedServices services;
-  const QString path = dir_.filePath("page.pdf");
-  services.printing.setDialogOutput(path);
+  const QString path = "page.pdf";
+  services->printing.setDialogOutput(path);
   PrintedScreen screen(normal);
   screen.show();
   QVERIFY(QTest::qWaitForWindowExposed(&screen));
@@ -90,8 +83,8 @@ void PrintingTest::screenPrintIsOnePageAndRestoresTheBackground() {
 
   platform::PrintScreen(&screen);
 
-  QCOMPARE(services.printing.dialogsShown(), 1);
-  QVERIFY2(services.messages.all().empty(), qPrintable(services.messages.errors().join('\n')));
+  QCOMPARE(services->printing.dialogsShown(), 1);
+  QVERIFY2(services->messages.all().empty(), qPrintable(services->messages.errors().join('\n')));
   const PdfFile pdf(path);
   QVERIFY(pdf.exists);
   QVERIFY(pdf.isPdf());
@@ -103,49 +96,46 @@ void PrintingTest::screenPrintIsOnePageAndRestoresTheBackground() {
 }
 
 void PrintingTest::cancelledScreenPrintChangesNothing() {
-  test::ScopedServices services;
-  const QString path = dir_.filePath("cancelled.pdf");
-  services.printing.setDialogOutput(path);
-  services.printing.setCancel(true);
+  const QString path = "cancelled.pdf";
+  services->printing.setDialogOutput(path);
+  services->printing.setCancel(true);
   PrintedScreen screen(platform::kSilver);
   screen.setBackgroundColor(Qt::white);  // as a failed print leaves it
   screen.show();
 
   platform::PrintScreen(&screen);
 
-  QCOMPARE(services.printing.dialogsShown(), 1);
+  QCOMPARE(services->printing.dialogsShown(), 1);
   QVERIFY(!QFile::exists(path));
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
   QCOMPARE(screen.palette().color(QPalette::Window), QColor(Qt::white));
 }
 
 void PrintingTest::screenPrintErrorIsShownAndLeavesTheBackgroundWhite() {
-  test::ScopedServices services;
-  const QString path = dir_.filePath("no-such-folder/page.pdf");
-  services.printing.setDialogOutput(path);
+  const QString path = "no-such-folder/page.pdf";
+  services->printing.setDialogOutput(path);
   PrintedScreen screen(platform::kSilver);
   screen.show();
 
   platform::PrintScreen(&screen);
 
-  QCOMPARE(services.messages.errors().size(), 1);
-  const QString error = services.messages.errors().first();
+  QCOMPARE(services->messages.errors().size(), 1);
+  const QString error = services->messages.errors().first();
   QVERIFY2(error.startsWith("Erreur d'impression") && error.contains(path), qPrintable(error));
-  QCOMPARE(services.messages.all().front().parent, &screen);
+  QCOMPARE(services->messages.all().front().parent, &screen);
   QVERIFY(!QFile::exists(path));
   QCOMPARE(screen.palette().color(QPalette::Window), QColor(Qt::white));
 
   // The next successful print brings the normal background back.
-  services.printing.setDialogOutput(dir_.filePath("again.pdf"));
+  services->printing.setDialogOutput("again.pdf");
   platform::PrintScreen(&screen);
-  QCOMPARE(services.messages.errors().size(), 1);
+  QCOMPARE(services->messages.errors().size(), 1);
   QCOMPARE(screen.palette().color(QPalette::Window), platform::kSilver);
 }
 
 void PrintingTest::chartPrintWritesOnePageWithoutDialog() {
-  test::ScopedServices services;
-  const QString path = dir_.filePath("chart.pdf");
-  services.printing.setDefaultOutput(path);
+  const QString path = "chart.pdf";
+  services->printing.setDefaultOutput(path);
   QWidget screen;
   screen.resize(800, 600);
   auto* chart = new platform::Chart(&screen, "Chart1", {101, 190, 596, 332});
@@ -159,9 +149,9 @@ void PrintingTest::chartPrintWritesOnePageWithoutDialog() {
 
   platform::PrintChart(chart);
 
-  QCOMPARE(services.printing.dialogsShown(), 0);
-  QCOMPARE(services.printing.defaultJobs(), 1);
-  QVERIFY2(services.messages.all().empty(), qPrintable(services.messages.errors().join('\n')));
+  QCOMPARE(services->printing.dialogsShown(), 0);
+  QCOMPARE(services->printing.defaultJobs(), 1);
+  QVERIFY2(services->messages.all().empty(), qPrintable(services->messages.errors().join('\n')));
   const PdfFile pdf(path);
   QVERIFY(pdf.exists);
   QVERIFY(pdf.isPdf());
@@ -174,18 +164,17 @@ void PrintingTest::chartPrintWritesOnePageWithoutDialog() {
 }
 
 void PrintingTest::chartPrintWithoutPrinterOrWithAnErrorIsShown() {
-  test::ScopedServices services;
   platform::Chart chart(nullptr, "Chart1", {0, 0, 596, 332});
   platform::PrintChart(&chart);  // no default printer set: none installed
-  QCOMPARE(services.messages.errors(), QStringList{"Aucune imprimante installée"});
+  QCOMPARE(services->messages.errors(), QStringList{"Aucune imprimante installée"});
 
-  services.messages.clear();
-  const QString path = dir_.filePath("no-such-folder/chart.pdf");
-  services.printing.setDefaultOutput(path);
+  services->messages.clear();
+  const QString path = "no-such-folder/chart.pdf";
+  services->printing.setDefaultOutput(path);
   platform::PrintChart(&chart);
-  QCOMPARE(services.messages.errors().size(), 1);
-  QVERIFY2(services.messages.errors().first().startsWith("Erreur d'impression"),
-           qPrintable(services.messages.errors().first()));
+  QCOMPARE(services->messages.errors().size(), 1);
+  QVERIFY2(services->messages.errors().first().startsWith("Erreur d'impression"),
+           qPrintable(services->messages.errors().first()));
   QVERIFY(!QFile::exists(path));
 }
 
@@ -201,12 +190,11 @@ void PrintingTest::aJobTheQueueRefusesIsReported_data() {
 void PrintingTest::aJobTheQueueRefusesIsReported() {
   QFETCH(bool, screenPrint);
   QFETCH(bool, rejects);
-  test::ScopedServices services;
-  const QString path = dir_.filePath(QString("refused-%1-%2.pdf").arg(screenPrint).arg(rejects));
-  services.printing.setDialogOutput(path);
-  services.printing.setDefaultOutput(path);
-  services.printing.setQueueRefuses(rejects);
-  services.printing.setQueueAborts(!rejects);
+  const QString path = QString("refused-%1-%2.pdf").arg(screenPrint).arg(rejects);
+  services->printing.setDialogOutput(path);
+  services->printing.setDefaultOutput(path);
+  services->printing.setQueueRefuses(rejects);
+  services->printing.setQueueAborts(!rejects);
   PrintedScreen screen(platform::kSilver);
   auto* chart = new platform::Chart(&screen, "Chart1", {101, 190, 596, 332});
   screen.show();
@@ -216,8 +204,8 @@ void PrintingTest::aJobTheQueueRefusesIsReported() {
   else
     platform::PrintChart(chart);
 
-  QCOMPARE(services.messages.errors().size(), 1);
-  const QString error = services.messages.errors().first();
+  QCOMPARE(services->messages.errors().size(), 1);
+  const QString error = services->messages.errors().first();
   QVERIFY2(error.startsWith("Erreur d'impression") && error.contains(path), qPrintable(error));
   QCOMPARE(QFile::exists(path), !rejects);  // a rejecting queue is sent nothing
   if (screenPrint) QCOMPARE(screen.palette().color(QPalette::Window), QColor(Qt::white));

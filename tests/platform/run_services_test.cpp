@@ -9,7 +9,7 @@
 #include "platform/event_pump.h"
 #include "platform/services.h"
 #include "platform/sound.h"
-#include "support/scoped_services.h"
+#include "support/isolated_suite.h"
 
 using namespace noyalis;
 
@@ -28,7 +28,7 @@ const long double kTwoPi = 8 * std::atan(1.0L);
 
 }  // namespace
 
-class RunServicesTest : public QObject {
+class RunServicesTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
@@ -62,53 +62,50 @@ void RunServicesTest::sleepIsSlicedThroughTheClockService_data() {
 void RunServicesTest::sleepIsSlicedThroughTheClockService() {
   QFETCH(int, ms);
   QFETCH(QList<int>, slices);
-  test::ScopedServices services;
   platform::EventPump pump;
   PassCounter loop;
   loop.arm();
   pump.sleepMs(ms);
-  QCOMPARE(QList<int>(services.clock.sleeps.begin(), services.clock.sleeps.end()), slices);
-  QCOMPARE(services.clock.sleptMs(), std::int64_t{std::max(ms, 0)});
+  QCOMPARE(QList<int>(services->clock.sleeps.begin(), services->clock.sleeps.end()), slices);
+  QCOMPARE(services->clock.sleptMs(), std::int64_t{std::max(ms, 0)});
   QCOMPARE(loop.passes, slices.isEmpty() ? 0 : 1);  // the loop ran between slices
 }
 
 void RunServicesTest::sleepReturnsEarlyOnceAStopIsRequested() {
-  test::ScopedServices services;
   platform::EventPump pump;
   // The stop key pressed during the first slice is seen at the pump that follows it.
   QObject context;
   QTimer::singleShot(0, &context, [&pump] { pump.requestStop(); });
   pump.sleepMs(1000);
-  QCOMPARE(QList<int>(services.clock.sleeps.begin(), services.clock.sleeps.end()), QList<int>{10});
+  QCOMPARE(QList<int>(services->clock.sleeps.begin(), services->clock.sleeps.end()), QList<int>{10});
   QVERIFY(pump.stopRequested());
 
-  services.clock.sleeps.clear();
+  services->clock.sleeps.clear();
   pump.sleepMs(50);  // already stopped: no sleep at all
-  QVERIFY(services.clock.sleeps.empty());
+  QVERIFY(services->clock.sleeps.empty());
 
   pump.reset();
   QVERIFY(!pump.stopRequested());
   pump.sleepMs(20);
-  QCOMPARE(services.clock.sleptMs(), std::int64_t{20});
+  QCOMPARE(services->clock.sleptMs(), std::int64_t{20});
 }
 
 void RunServicesTest::itemYieldsPumpOnlyEvery64CallsAnd10Ms() {
-  test::ScopedServices services;
   platform::EventPump pump;
   pump.yieldStage();  // starts the 10 ms interval
   PassCounter loop;
   loop.arm();
-  services.clock.advance(100);
+  services->clock.advance(100);
   for (int i = 0; i < 63; ++i) pump.yieldItem();
   QCOMPARE(loop.passes, 0);  // the clock is not even read before the 64th call
   pump.yieldItem();
   QCOMPARE(loop.passes, 1);
 
   loop.arm();
-  services.clock.advance(9);
+  services->clock.advance(9);
   for (int i = 0; i < 64; ++i) pump.yieldItem();
   QCOMPARE(loop.passes, 1);  // 9 ms since the last pump
-  services.clock.advance(1);
+  services->clock.advance(1);
   for (int i = 0; i < 63; ++i) pump.yieldItem();
   QCOMPARE(loop.passes, 1);
   pump.yieldItem();
@@ -116,7 +113,6 @@ void RunServicesTest::itemYieldsPumpOnlyEvery64CallsAnd10Ms() {
 }
 
 void RunServicesTest::stageYieldsAlwaysPump() {
-  test::ScopedServices services;
   platform::EventPump pump;
   PassCounter loop;
   for (int i = 1; i <= 3; ++i) {
@@ -151,11 +147,10 @@ void RunServicesTest::toneIsPlayedAsItsWaveImage() {
   QFETCH(int, samples);
   QFETCH(int, lowest);
   QFETCH(int, highest);
-  test::ScopedServices services;
   platform::MakeSound(frequency, durationMs, volume, kTwoPi);
-  QVERIFY(services.messages.all().empty());
-  QCOMPARE(services.audio.played.size(), std::size_t{1});
-  const std::vector<std::uint8_t>& image = services.audio.played[0];
+  QVERIFY(services->messages.all().empty());
+  QCOMPARE(services->audio.played.size(), std::size_t{1});
+  const std::vector<std::uint8_t>& image = services->audio.played[0];
   QCOMPARE(int(image.size()), 46 + samples);
   QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data()), 4), QByteArray("RIFF"));
   if (samples == 0) return;
@@ -176,34 +171,33 @@ void RunServicesTest::toneTooHighShowsTheMessageAndPlaysNothing_data() {
 
 void RunServicesTest::toneTooHighShowsTheMessageAndPlaysNothing() {
   QFETCH(int, frequency);
-  test::ScopedServices services;
   platform::MakeSound(frequency, 100, 100, kTwoPi);
-  QVERIFY(services.audio.played.empty());
+  QVERIFY(services->audio.played.empty());
   QCOMPARE(
-      services.messages.informations(),
+      services->messages.informations(),
       QStringList{QString("Un taux d'échantillonage de 11025 est trop bas pour jouer une tonalité de %1Hz")
                       .arg(frequency)});
-  QVERIFY(services.messages.errors().isEmpty());
+  QVERIFY(services->messages.errors().isEmpty());
 }
 
 void RunServicesTest::sampleOutOfRangeAbandonsTheCaller() {
-  test::ScopedServices services;
   QVERIFY_THROWS_EXCEPTION(kernel::RangeError, platform::MakeSound(440, 100, 200, kTwoPi));
-  QVERIFY(services.audio.played.empty());
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->audio.played.empty());
+  QVERIFY(services->messages.all().empty());
 }
 
 void RunServicesTest::servicesAreRestoredAfterATest() {
+  services.reset();  // the real services, as between two tests
   platform::MessageService* realMessages = &platform::Messages();
   platform::PrintService* realPrinting = &platform::Printing();
   platform::AudioService* realAudio = &platform::Audio();
   platform::ClockService* realClock = &platform::Clock();
   {
-    test::ScopedServices services;
-    QCOMPARE(&platform::Messages(), &services.messages);
-    QCOMPARE(&platform::Printing(), &services.printing);
-    QCOMPARE(&platform::Audio(), &services.audio);
-    QCOMPARE(&platform::Clock(), &services.clock);
+    test::ScopedServices installed;
+    QCOMPARE(&platform::Messages(), &installed.messages);
+    QCOMPARE(&platform::Printing(), &installed.printing);
+    QCOMPARE(&platform::Audio(), &installed.audio);
+    QCOMPARE(&platform::Clock(), &installed.clock);
   }
   QCOMPARE(&platform::Messages(), realMessages);
   QCOMPARE(&platform::Printing(), realPrinting);
@@ -213,6 +207,7 @@ void RunServicesTest::servicesAreRestoredAfterATest() {
 }
 
 void RunServicesTest::realAudioChecksTheImageAndReturnsWithoutADevice() {
+  services.reset();
   // Only the header is checked here; whether a device plays the samples is the set-up's business.
   std::vector<std::uint8_t> image = kernel::WaveImage(1000, 20, 50, kTwoPi);
   platform::Audio().playSync(image);  // plays, or returns silently without a device
@@ -226,6 +221,7 @@ void RunServicesTest::realAudioChecksTheImageAndReturnsWithoutADevice() {
 }
 
 void RunServicesTest::realClockSleeps() {
+  services.reset();
   platform::ClockService& clock = platform::Clock();
   const std::int64_t before = clock.nowMs();
   clock.sleepMs(20);

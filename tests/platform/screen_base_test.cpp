@@ -13,7 +13,7 @@
 #include "platform/error_boundary.h"
 #include "platform/screen_base.h"
 #include "platform/spin_edit.h"
-#include "support/scoped_services.h"
+#include "support/isolated_suite.h"
 #include "support/widget_helpers.h"
 
 using namespace noyalis;
@@ -58,7 +58,7 @@ QString InnerText(platform::SpinEdit* box) {
 
 }  // namespace
 
-class ScreenBaseTest : public QObject {
+class ScreenBaseTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
@@ -358,10 +358,9 @@ void ScreenBaseTest::errorBoundaryShowsTheErrorAndTheScreenStaysOpen_data() {
 void ScreenBaseTest::errorBoundaryShowsTheErrorAndTheScreenStaysOpen() {
   QFETCH(int, kind);
   QFETCH(QString, text);
-  test::ScopedServices services;
   KeyScreen screen;
   bool openWhileShown = false;
-  services.messages.onShow([&](const test::RecordingMessages::Message& m) {
+  services->messages.onShow([&](const test::RecordingMessages::Message& m) {
     openWhileShown = screen.isVisible() && m.parent == &screen;
   });
   bool succeeded = true;
@@ -382,32 +381,30 @@ void ScreenBaseTest::errorBoundaryShowsTheErrorAndTheScreenStaysOpen() {
   screen.show();
   CLICK_BUTTON(&screen, "BitBtn1");
   QVERIFY(!succeeded);
-  QCOMPARE(services.messages.errors(), QStringList{text});
-  QVERIFY(services.messages.informations().isEmpty());
+  QCOMPARE(services->messages.errors(), QStringList{text});
+  QVERIFY(services->messages.informations().isEmpty());
   QVERIFY(openWhileShown);
   QVERIFY(screen.isVisible());
 
   QVERIFY(platform::Guarded(&screen, [] {}));
-  QCOMPARE(services.messages.all().size(), std::size_t{1});
+  QCOMPARE(services->messages.all().size(), std::size_t{1});
 }
 
 void ScreenBaseTest::errorInAKeyHandlerIsShownAndTheKeyConsumed() {
-  test::ScopedServices services;
   KeyScreen screen;
   screen.onKey = [](int key) {
     if (key == Qt::Key_3) throw kernel::RangeError("Integer overflow");
   };
   screen.show();
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "13");
-  QCOMPARE(services.messages.errors(), QStringList{"Integer overflow"});
+  QCOMPARE(services->messages.errors(), QStringList{"Integer overflow"});
   QCOMPARE(InnerText(screen.box), QString("1"));
   QVERIFY(screen.isVisible());
 }
 
 void ScreenBaseTest::showCurrentErrorOutsideAHandler() {
-  test::ScopedServices services;
   platform::ShowCurrentError(nullptr);
-  QCOMPARE(services.messages.errors(), QStringList{"Unknown error"});
+  QCOMPARE(services->messages.errors(), QStringList{"Unknown error"});
 }
 
 QTEST_MAIN(ScreenBaseTest)

@@ -1,5 +1,5 @@
 // The activity screen driven as a user would, offscreen: runs, limits, keys, real time, results
-// file, printing and languages.
+// file and languages.
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -25,31 +24,18 @@
 #include "platform/radio_group.h"
 #include "platform/spin_edit.h"
 #include "support/capturing_audio.h"
+#include "support/isolated_suite.h"
 #include "support/layout_check.h"
-#include "support/scoped_services.h"
+#include "support/screen_readers.h"
 #include "support/widget_helpers.h"
 
 using namespace noyalis;
 
 namespace {
 
-// A clock that lets a test act at every pacing sleep of a real-time run.
-class SteppingClock final : public platform::ClockService {
- public:
-  std::int64_t nowMs() override { return now_; }
-  void sleepMs(int ms) override {
-    now_ += ms;
-    slept += ms;
-    if (onSleep) onSleep(ms);
-  }
-  std::int64_t slept = 0;
-  std::function<void(int)> onSleep;
-
- private:
-  std::int64_t now_ = 0;
-};
-
 using test::FailingAudio;
+using test::Points;
+using test::Text;
 
 // The first generator state from which n counts of mean m all satisfy accept.
 std::uint32_t SeedGiving(long double m, std::int32_t n, const std::function<bool(std::int32_t)>& accept) {
@@ -63,29 +49,12 @@ std::uint32_t SeedGiving(long double m, std::int32_t n, const std::function<bool
   }
 }
 
-QString Text(QWidget* screen, const char* name) {
-  auto* edit = screen->findChild<QLineEdit*>(name);
-  if (edit) return edit->text();
-  auto* label = screen->findChild<QLabel*>(name);
-  return label ? label->text() : QString("<no %1>").arg(name);
-}
-
-int Points(QWidget* screen, const char* series) {
-  return platform::Chart::pointCount(screen->findChild<platform::Chart*>("Chart1")->series(series));
-}
-
 }  // namespace
 
-class ActivityScreenTest : public QObject {
+class ActivityScreenTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
-  void initTestCase();
-  void init();
-
-  // Must stay first: no run has been made in this process yet.
-  void saveBeforeAnyRunWritesTheHeaderOnly();
-
   void defaultRunShowsTheFirstCountsOfAFreshGenerator();
   void runResultsAndChart();
   void aMeanOfZeroShowsOnlyTheMean();
@@ -101,47 +70,15 @@ class ActivityScreenTest : public QObject {
   void stopBeforeTheDrawLeavesNoStaleRun();
   void boxesInLocaleDigitsSetTheRun_data();
   void boxesInLocaleDigitsSetTheRun();
-  void returnDuringARunClosesOnceItStops();
   void anErrorInARunLeavesTheScreenIdle();
   void histogramButtonTogglesTheChart();
   void saveWritesTheLastRunWithTheBoxValue();
-  void pagePrintsTheScreen();
   void opensInFrenchAndGerman();
   void resultsFitInEveryLanguage_data();
   void resultsFitInEveryLanguage();
-
- private:
-  QTemporaryDir dir_;
 };
 
-void ActivityScreenTest::initTestCase() {
-  QLocale::setDefault(QLocale::c());
-  QVERIFY(dir_.isValid());
-  QVERIFY(QDir::setCurrent(dir_.path()));
-}
-
-void ActivityScreenTest::init() {
-  platform::SetLanguageCode("FR");
-}
-
-void ActivityScreenTest::saveBeforeAnyRunWritesTheHeaderOnly() {
-  test::ScopedServices services;
-  Tform11 screen;
-  CLICK_BUTTON(&screen, "BitBtn7");
-  QVERIFY(services.messages.errors().isEmpty());
-  const QStringList files = QDir().entryList({"*_intervalles.txt"});
-  QCOMPARE(files.size(), 1);
-  QFile file(files.front());
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  QCOMPARE(file.readAll(), QByteArray("nb de mesures  ; 100 ; 0\r\n"
-                                      "moyenne calcul\xE9"
-                                      "e :  0.00000000000000E+0000\r\n"
-                                      "kk ; ni[kk] ; histo_desinteg =nbdes0[kk]\r\n"));
-  QVERIFY(file.remove());
-}
-
 void ActivityScreenTest::defaultRunShowsTheFirstCountsOfAFreshGenerator() {
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "10");
@@ -162,7 +99,6 @@ void ActivityScreenTest::defaultRunShowsTheFirstCountsOfAFreshGenerator() {
 }
 
 void ActivityScreenTest::runResultsAndChart() {
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   kernel::UniformRandom::setState(0);
@@ -177,15 +113,15 @@ void ActivityScreenTest::runResultsAndChart() {
   QCOMPARE(Text(&screen, "Edit4T"), QString::number(total));
 
   // The end-of-run tone: 440 Hz for 100 ms, a 1148-byte image.
-  QCOMPARE(services.audio.played.size(), std::size_t{1});
-  QCOMPARE(services.audio.played.front().size(), std::size_t{1148});
+  QCOMPARE(services->audio.played.size(), std::size_t{1});
+  QCOMPARE(services->audio.played.front().size(), std::size_t{1148});
 
   // Bars from the smallest count to the largest; reference points from one below.
   int first = 0;
   while (run.CountHistogram[first] == 0) ++first;
-  QCOMPARE(Points(&screen, "Series1"), run.hi - first + 1);
-  QCOMPARE(Points(&screen, "Series2"), run.hi - run.lo + 1);
-  QCOMPARE(Points(&screen, "Series3"), run.hi - run.lo + 1);
+  QCOMPARE(Points(&screen, "Chart1", "Series1"), run.hi - first + 1);
+  QCOMPARE(Points(&screen, "Chart1", "Series2"), run.hi - run.lo + 1);
+  QCOMPARE(Points(&screen, "Chart1", "Series3"), run.hi - run.lo + 1);
   QCOMPARE(run.lo, first - 1);
 
   // The table starts at the smallest count, read row by row.
@@ -201,17 +137,16 @@ void ActivityScreenTest::runResultsAndChart() {
   for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"})
     QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
   QVERIFY(!screen.findChild<QWidget*>("Label5")->isVisible());
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
 }
 
 void ActivityScreenTest::aMeanOfZeroShowsOnlyTheMean() {
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   // Fill the last-ten row first: a two-measurement run must leave it alone.
   CLICK_BUTTON(&screen, "BitBtn1");
   const QString lastBefore = Text(&screen, "Edit17");
-  services.audio.played.clear();
+  services->audio.played.clear();
 
   REQUIRE_CHILD(distance, platform::RadioGroup, &screen, "RadioGroup1");
   distance->setItemIndex(4);  // 12 cm
@@ -223,14 +158,13 @@ void ActivityScreenTest::aMeanOfZeroShowsOnlyTheMean() {
   QCOMPARE(Text(&screen, "Edit2M"), QString("0.00"));
   QCOMPARE(Text(&screen, "Edit3E"), QString());
   QCOMPARE(Text(&screen, "Edit4T"), QString());
-  QCOMPARE(Points(&screen, "Series1"), 0);
-  QCOMPARE(Points(&screen, "Series2"), 0);
-  QVERIFY(services.audio.played.empty());
+  QCOMPARE(Points(&screen, "Chart1", "Series1"), 0);
+  QCOMPARE(Points(&screen, "Chart1", "Series2"), 0);
+  QVERIFY(services->audio.played.empty());
   QCOMPARE(Text(&screen, "Edit17"), lastBefore);
 }
 
 void ActivityScreenTest::equalCountsShowTheDeviationFloor() {
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   screen.findChild<platform::RadioGroup*>("RadioGroup1")->setItemIndex(4);
@@ -250,7 +184,6 @@ void ActivityScreenTest::equalCountsShowTheDeviationFloor() {
 }
 
 void ActivityScreenTest::tooLongARunIsShortened() {
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000000");
@@ -265,9 +198,6 @@ void ActivityScreenTest::tooLongARunIsShortened() {
 }
 
 void ActivityScreenTest::realTimeRevealsOneCountPerCountingTime() {
-  test::ScopedServices services;
-  SteppingClock clock;
-  platform::SetClockService(&clock);
   Tform11 screen;
   screen.show();
   screen.findChild<platform::RadioGroup*>("RadioGroup2")->setItemIndex(0);
@@ -278,15 +208,14 @@ void ActivityScreenTest::realTimeRevealsOneCountPerCountingTime() {
   // measurements before it.
   const activity::ActivityRunData& run = activity::LastActivityRun();
   QStringList seen;
-  clock.onSleep = [&](int) {
+  services->clock.onSleep = [&](int) {
     const int k = Text(&screen, "Edit5").toInt();
     seen << QString("%1/%2/%3").arg(k).arg(Text(&screen, "Edit52"), Text(&screen, "Edit2M"));
   };
   kernel::UniformRandom::setState(7);
   CLICK_BUTTON(&screen, "BitBtn1");
-  platform::SetClockService(&services.clock);
 
-  QCOMPARE(clock.slept, 5 * (50 - 17));
+  QCOMPARE(services->clock.sleptMs(), std::int64_t{5 * (50 - 17)});
   QVERIFY(seen.front().startsWith("1/4/"));
   QVERIFY(seen.back().startsWith("5/0/"));
   const double meanOfFour =
@@ -295,20 +224,17 @@ void ActivityScreenTest::realTimeRevealsOneCountPerCountingTime() {
   QCOMPARE(Text(&screen, "Edit1C"), QString::number(run.CountValues[5]));
   // The end of run as in simulation: mean with two decimals, tone, reference points.
   QCOMPARE(Text(&screen, "Edit2M"), QString::number(static_cast<double>(run.mean), 'f', 2));
-  QCOMPARE(services.audio.played.size(), std::size_t{1});
-  QVERIFY(Points(&screen, "Series2") > 0);
+  QCOMPARE(services->audio.played.size(), std::size_t{1});
+  QVERIFY(Points(&screen, "Chart1", "Series2") > 0);
   QVERIFY(screen.findChild<QWidget*>("Edit5")->isVisible());
 }
 
 void ActivityScreenTest::realTimeLimits() {
-  test::ScopedServices services;
-  SteppingClock clock;
-  platform::SetClockService(&clock);
   Tform11 screen;
   screen.show();
   screen.findChild<platform::RadioGroup*>("RadioGroup2")->setItemIndex(0);
   // Stop after the first measurement: the limits and the label are set by then.
-  clock.onSleep = [&](int) { QTest::keyClick(&screen, Qt::Key_Escape); };
+  services->clock.onSleep = [&](int) { QTest::keyClick(&screen, Qt::Key_Escape); };
 
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1500");
   CLICK_BUTTON(&screen, "BitBtn1");
@@ -319,11 +245,9 @@ void ActivityScreenTest::realTimeLimits() {
   CLICK_BUTTON(&screen, "BitBtn1");
   QCOMPARE(screen.findChild<platform::SpinEdit*>("SpinEdit2")->value(), 120);
   QCOMPARE(Text(&screen, "Label6"), QString("Durée totale > 2.00min"));
-  platform::SetClockService(&services.clock);
 }
 
 void ActivityScreenTest::escapeDuringARunStopsWithoutResults() {
-  test::ScopedServices services;
   platform::SetClockService(nullptr);  // the real clock, so that the run pumps while it draws
   Tform11 screen;
   screen.show();
@@ -343,11 +267,11 @@ void ActivityScreenTest::escapeDuringARunStopsWithoutResults() {
   QVERIFY(runningAtKey);
   // The draw stopped after the measurement in progress, not at the end of the series.
   QVERIFY(activity::LastActivityRun().measurements < 1'000'000);
-  QCOMPARE(services.messages.informations(), QStringList{"Arret utilisateur"});
-  QVERIFY(services.audio.played.size() == 1);  // only the first run's tone
+  QCOMPARE(services->messages.informations(), QStringList{"Arret utilisateur"});
+  QVERIFY(services->audio.played.size() == 1);  // only the first run's tone
   for (const char* edit : {"Edit2M", "Edit3E", "Edit4T", "Edit4th"}) QCOMPARE(Text(&screen, edit), QString());
-  QCOMPARE(Points(&screen, "Series1"), 0);
-  QCOMPARE(Points(&screen, "Series2"), 0);
+  QCOMPARE(Points(&screen, "Chart1", "Series1"), 0);
+  QCOMPARE(Points(&screen, "Chart1", "Series2"), 0);
   QVERIFY(!screen.findChild<QWidget*>("Edit6")->isVisible());
   QVERIFY(!screen.findChild<QWidget*>("Label5")->isVisible());
   QVERIFY(screen.findChild<QWidget*>("BitBtn1")->isVisible());
@@ -355,35 +279,32 @@ void ActivityScreenTest::escapeDuringARunStopsWithoutResults() {
 }
 
 void ActivityScreenTest::pauseHoldsTheRunWhileItsMessageIsOpen() {
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   bool runningWhileOpen = false;
-  services.messages.onShow(
+  services->messages.onShow(
       [&](const test::RecordingMessages::Message&) { runningWhileOpen = screen.isRunning(); });
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "100000");
   QTimer::singleShot(0, &screen, [&] { QTest::keyClick(&screen, Qt::Key_Pause); });
   CLICK_BUTTON(&screen, "BitBtn1");
-  QCOMPARE(services.messages.informations(), QStringList{"Pause utilisateur"});
+  QCOMPARE(services->messages.informations(), QStringList{"Pause utilisateur"});
   QVERIFY(runningWhileOpen);
   QVERIFY(!Text(&screen, "Edit2M").isEmpty());  // the run went on to its end
 }
 
 void ActivityScreenTest::pauseAfterARunKeepsTheResults() {
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   CLICK_BUTTON(&screen, "BitBtn1");
   const QString mean = Text(&screen, "Edit2M");
-  const int bars = Points(&screen, "Series1");
+  const int bars = Points(&screen, "Chart1", "Series1");
   QTest::keyClick(&screen, Qt::Key_Pause);
-  QCOMPARE(services.messages.informations(), QStringList{"Pause utilisateur"});
+  QCOMPARE(services->messages.informations(), QStringList{"Pause utilisateur"});
   QCOMPARE(Text(&screen, "Edit2M"), mean);
-  QCOMPARE(Points(&screen, "Series1"), bars);
+  QCOMPARE(Points(&screen, "Chart1", "Series1"), bars);
 }
 
 void ActivityScreenTest::deleteInASpinBoxStopsAndStillEdits() {
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1234");
@@ -392,11 +313,10 @@ void ActivityScreenTest::deleteInASpinBoxStopsAndStillEdits() {
   line->setCursorPosition(0);
   QTest::keyClick(line, Qt::Key_Delete);
   QCOMPARE(line->text(), QString("234"));
-  QCOMPARE(services.messages.informations(), QStringList{"Arret utilisateur"});
+  QCOMPARE(services->messages.informations(), QStringList{"Arret utilisateur"});
 }
 
 void ActivityScreenTest::enterConfirmsABoxAndTheRunGoesOn() {
-  test::ScopedServices services;
   platform::SetClockService(nullptr);  // the real clock, so that the run pumps while it draws
   Tform11 screen;
   bool openAfterEnter = false;
@@ -415,11 +335,10 @@ void ActivityScreenTest::enterConfirmsABoxAndTheRunGoesOn() {
   QVERIFY(openAfterEnter);
   QCOMPARE(screen.findChild<platform::SpinEdit*>("SpinEdit1")->value(), 1000000);
   QCOMPARE(activity::LastActivityRun().measurements, 1000000);  // the run was not stopped
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
 }
 
 void ActivityScreenTest::stopBeforeTheDrawLeavesNoStaleRun() {
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   CLICK_BUTTON(&screen, "BitBtn1");
@@ -427,7 +346,7 @@ void ActivityScreenTest::stopBeforeTheDrawLeavesNoStaleRun() {
   // Escape in the event-loop pass before the draw.
   QTimer::singleShot(0, &screen, [&] { QTest::keyClick(&screen, Qt::Key_Escape); });
   CLICK_BUTTON(&screen, "BitBtn1");
-  QCOMPARE(services.messages.informations(), QStringList{"Arret utilisateur"});
+  QCOMPARE(services->messages.informations(), QStringList{"Arret utilisateur"});
   const activity::ActivityRunData& run = activity::LastActivityRun();
   QCOMPARE(run.measurements, 0);
   QCOMPARE(run.mean, 0.0L);
@@ -443,7 +362,6 @@ void ActivityScreenTest::boxesInLocaleDigitsSetTheRun_data() {
 
 void ActivityScreenTest::boxesInLocaleDigitsSetTheRun() {
   QFETCH(QLocale, locale);
-  test::ScopedServices services;
   QLocale::setDefault(locale);
   Tform11 screen;
   QLocale::setDefault(QLocale::c());
@@ -457,33 +375,14 @@ void ActivityScreenTest::boxesInLocaleDigitsSetTheRun() {
   QCOMPARE(Text(&screen, "Label6"), QString("Durée totale > 900ms"));
 }
 
-void ActivityScreenTest::returnDuringARunClosesOnceItStops() {
-  test::ScopedServices services;
-  platform::SetClockService(nullptr);  // the real clock, so that the run pumps while it draws
-  Tform11 screen;
-  screen.show();
-  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000000");
-  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "1000");
-  bool openAtClick = false;
-  QTimer::singleShot(50, &screen, [&] {
-    QTest::mouseClick(screen.findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
-    openAtClick = screen.isVisible();
-  });
-  CLICK_BUTTON(&screen, "BitBtn1");
-  QVERIFY(openAtClick);  // still open while the run was stopping
-  QVERIFY(!screen.isVisible());
-  QVERIFY(services.messages.all().empty());
-}
-
 void ActivityScreenTest::anErrorInARunLeavesTheScreenIdle() {
-  test::ScopedServices services;
   FailingAudio audio;
   platform::SetAudioService(&audio);
   Tform11 screen;
   screen.show();
   CLICK_BUTTON(&screen, "BitBtn1");
-  platform::SetAudioService(&services.audio);
-  QCOMPARE(services.messages.errors(), QStringList{"sound device lost"});
+  platform::SetAudioService(&services->audio);
+  QCOMPARE(services->messages.errors(), QStringList{"sound device lost"});
   QVERIFY(!screen.isRunning());
   for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"})
     QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
@@ -493,7 +392,6 @@ void ActivityScreenTest::anErrorInARunLeavesTheScreenIdle() {
 }
 
 void ActivityScreenTest::histogramButtonTogglesTheChart() {
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   REQUIRE_CHILD(chart, platform::Chart, &screen, "Chart1");
@@ -506,8 +404,6 @@ void ActivityScreenTest::histogramButtonTogglesTheChart() {
 }
 
 void ActivityScreenTest::saveWritesTheLastRunWithTheBoxValue() {
-  test::ScopedServices services;
-  for (const QString& old : QDir().entryList({"*_intervalles.txt"})) QFile::remove(old);
   {
     Tform11 screen;
     screen.show();
@@ -533,22 +429,7 @@ void ActivityScreenTest::saveWritesTheLastRunWithTheBoxValue() {
   QCOMPARE(lines.size(), 3 + std::max(2, run.hi) + 1 + 1);  // the last line ends with CR LF
 }
 
-void ActivityScreenTest::pagePrintsTheScreen() {
-  test::ScopedServices services;
-  Tform11 screen;
-  screen.show();
-  const QString pdf = dir_.filePath("page.pdf");
-  services.printing.setDialogOutput(pdf);
-  CLICK_BUTTON(&screen, "BitBtn11");
-  QCOMPARE(services.printing.dialogsShown(), 1);
-  QFile file(pdf);
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  QVERIFY(file.read(5) == "%PDF-");
-  QCOMPARE(screen.palette().color(QPalette::Window), platform::kSilver);
-}
-
 void ActivityScreenTest::opensInFrenchAndGerman() {
-  test::ScopedServices services;
   {
     Tform11 screen;
     QCOMPARE(screen.windowTitle(), QString("Activité"));
@@ -581,7 +462,6 @@ void ActivityScreenTest::resultsFitInEveryLanguage_data() {
 void ActivityScreenTest::resultsFitInEveryLanguage() {
   QFETCH(QString, code);
   platform::SetLanguageCode(code);
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   CLICK_BUTTON(&screen, "BitBtn1");

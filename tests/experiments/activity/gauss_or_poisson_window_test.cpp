@@ -12,15 +12,14 @@
 #include "kernel/uniform_random.h"
 #include "platform/language.h"
 #include "platform/widgets.h"
-#include "support/scoped_services.h"
+#include "support/isolated_suite.h"
 #include "support/widget_helpers.h"
 
 using namespace noyalis;
 
-class GaussOrPoissonWindowTest : public QObject {
+class GaussOrPoissonWindowTest : public test::IsolatedSuite {
   Q_OBJECT
  private slots:
-  void cleanup() { platform::SetLanguageCode("FR"); }
   void answersInTheScreensLanguage_data();
   void answersInTheScreensLanguage();
   void keyboardOpensItOnceAndEscapeClosesIt();
@@ -45,7 +44,6 @@ void GaussOrPoissonWindowTest::answersInTheScreensLanguage() {
   QFETCH(QString, code);
   QFETCH(QString, caption);
   platform::SetLanguageCode(code);
-  test::ScopedServices services;
   kernel::UniformRandom::setState(0);
   Tform11 screen;
   screen.show();
@@ -90,11 +88,10 @@ void GaussOrPoissonWindowTest::answersInTheScreensLanguage() {
     QVERIFY2(!label->text().isEmpty(), name);
   }
   QCOMPARE(window->findChild<QPushButton*>("CloseButton")->text().isEmpty(), false);
-  QVERIFY(services.messages.errors().isEmpty());
+  QVERIFY(services->messages.errors().isEmpty());
 }
 
 void GaussOrPoissonWindowTest::keyboardOpensItOnceAndEscapeClosesIt() {
-  test::ScopedServices services;
   Tform11 screen;
   screen.show();
   QVERIFY(QTest::qWaitForWindowExposed(&screen));

@@ -1,13 +1,12 @@
 // The dice screen driven as a user would, offscreen: runs in both seed modes, the step-by-step
 // sequence, the table and graphs, the runs without a line to fit, keys and boxes during a run,
-// failures, printing and texts.
+// failures and texts.
 #include <QApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
@@ -22,10 +21,14 @@
 #include "platform/language.h"
 #include "platform/radio_group.h"
 #include "platform/spin_edit.h"
-#include "support/scoped_services.h"
+#include "support/isolated_suite.h"
+#include "support/screen_readers.h"
 #include "support/widget_helpers.h"
 
 using namespace noyalis;
+using test::Points;
+using test::Shown;
+using test::Text;
 
 namespace {
 
@@ -36,15 +39,6 @@ class FailingClock final : public platform::ClockService {
   void sleepMs(int) override {}
 };
 
-QString Text(QWidget* screen, const char* name) {
-  auto* label = screen->findChild<QLabel*>(name);
-  return label ? label->text() : QString("<no %1>").arg(name);
-}
-
-bool Shown(QWidget* screen, const char* name) {
-  return screen->findChild<QWidget*>(name)->isVisible();
-}
-
 // The text of throw table cell number index (read row by row): empty for a blank cell, "<none>"
 // past the table's last row.
 QString Cell(QWidget* screen, int index) {
@@ -54,18 +48,9 @@ QString Cell(QWidget* screen, int index) {
   return item ? item->text() : QString();
 }
 
-int Points(QWidget* screen, const char* chart, const char* series) {
-  return platform::Chart::pointCount(screen->findChild<platform::Chart*>(chart)->series(series));
-}
-
 double FirstValue(QWidget* screen, const char* chart, const char* series) {
   auto* graph = static_cast<QCPGraph*>(screen->findChild<platform::Chart*>(chart)->series(series));
   return graph->data()->at(0)->value;
-}
-
-void ChooseMode(QWidget* screen, int item) {
-  QTest::mouseClick(screen->findChild<QRadioButton*>(QString("RadioGroup2_item%1").arg(item)),
-                    Qt::LeftButton);
 }
 
 // The table entries 0 … last as the model gives them for a run.
@@ -94,13 +79,10 @@ std::uint32_t SeedGiving(std::int32_t n0, std::int32_t nf,
 
 }  // namespace
 
-class DiceScreenTest : public QObject {
+class DiceScreenTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
-  void initTestCase();
-  void init();
-
   void opensWithItsDefaultsAndTexts();
   void automaticRunsUseSuccessiveSeedsWithTheGoldenFigures();
   void manualRunsRepeatAndStepsReplayTheSameSequence();
@@ -111,25 +93,11 @@ class DiceScreenTest : public QObject {
   void wideTableEntriesStayReadable();
   void firstPointsAreDrawnWhole();
   void graphsCurvesAndAxis();
-  void escapeAndReturnCloseEvenDuringARun();
+  void escapeClosesEvenDuringARun();
   void aFailureLeavesTheScreenUsable();
-  void pagePrintsAndRestoresTheLightGreen();
-
- private:
-  QTemporaryDir dir_;
 };
 
-void DiceScreenTest::initTestCase() {
-  QLocale::setDefault(QLocale::c());
-  QVERIFY(dir_.isValid());
-}
-
-void DiceScreenTest::init() {
-  platform::SetLanguageCode("FR");
-}
-
 void DiceScreenTest::opensWithItsDefaultsAndTexts() {
-  test::ScopedServices services;
   {
     Tform100 screen;
     screen.show();
@@ -163,7 +131,6 @@ void DiceScreenTest::opensWithItsDefaultsAndTexts() {
 }
 
 void DiceScreenTest::automaticRunsUseSuccessiveSeedsWithTheGoldenFigures() {
-  test::ScopedServices services;
   Tform100 screen;
   screen.show();
   CLICK_BUTTON(&screen, "BitBtn1");
@@ -190,14 +157,13 @@ void DiceScreenTest::automaticRunsUseSuccessiveSeedsWithTheGoldenFigures() {
   CLICK_BUTTON(&screen, "BitBtn5");  // "1 jet" keeps the seed
   QCOMPARE(Text(&screen, "Label6"), QString("2755502"));
   QCOMPARE(Text(&screen, "Label7nbj"), QString("1"));
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
 }
 
 void DiceScreenTest::manualRunsRepeatAndStepsReplayTheSameSequence() {
-  test::ScopedServices services;
   Tform100 screen;
   screen.show();
-  ChooseMode(&screen, 0);
+  CLICK_BUTTON(&screen, "RadioGroup2_item0");
   QVERIFY(Shown(&screen, "SpinEdit8"));
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit8", "4242");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "300");
@@ -224,11 +190,10 @@ void DiceScreenTest::manualRunsRepeatAndStepsReplayTheSameSequence() {
 }
 
 void DiceScreenTest::automaticChoiceThrowsAThousandTimesThenFinishes() {
-  test::ScopedServices services;
   Tform100 screen;
   screen.show();
-  ChooseMode(&screen, 0);
-  ChooseMode(&screen, 1);
+  CLICK_BUTTON(&screen, "RadioGroup2_item0");
+  CLICK_BUTTON(&screen, "RadioGroup2_item1");
   QVERIFY(!Shown(&screen, "SpinEdit8"));
   CLICK_BUTTON(&screen, "BitBtn5");
   QCOMPARE(Text(&screen, "Label7nbj"), QString("1000"));
@@ -247,7 +212,7 @@ void DiceScreenTest::automaticChoiceThrowsAThousandTimesThenFinishes() {
   QCOMPARE(Text(&screen, "Label6"), QString("2755503"));
 
   // "Tout" in the finished state resets first.
-  ChooseMode(&screen, 1);
+  CLICK_BUTTON(&screen, "RadioGroup2_item1");
   CLICK_BUTTON(&screen, "BitBtn5");
   QVERIFY(Shown(&screen, "BitBtn6"));
   CLICK_BUTTON(&screen, "BitBtn1");
@@ -257,7 +222,6 @@ void DiceScreenTest::automaticChoiceThrowsAThousandTimesThenFinishes() {
 }
 
 void DiceScreenTest::leavingABoxResetsTheSequence() {
-  test::ScopedServices services;
   Tform100 screen;
   screen.show();
   REQUIRE_CHILD(dice, platform::SpinEdit, &screen, "SpinEdit1");
@@ -272,17 +236,16 @@ void DiceScreenTest::leavingABoxResetsTheSequence() {
   QCOMPARE(screen.sequence().replayThrows(), 1);
   QCOMPARE(screen.sequence().seed(), 2'755'501);
   // In the manual mode the seed stays, also at the top of its range.
-  ChooseMode(&screen, 0);
+  CLICK_BUTTON(&screen, "RadioGroup2_item0");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit8", "999999999");
   test::LeaveFocus(faces);
   QCOMPARE(screen.findChild<platform::SpinEdit*>("SpinEdit8")->value(), 999'999'999);
 }
 
 void DiceScreenTest::allDiceInOneThrowLeaveNoLineAndAnIdleScreen() {
-  test::ScopedServices services;
   Tform100 screen;
   screen.show();
-  ChooseMode(&screen, 0);
+  CLICK_BUTTON(&screen, "RadioGroup2_item0");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "2");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "2");
   // A run with a line first, so that a stale time constant would show.
@@ -309,17 +272,16 @@ void DiceScreenTest::allDiceInOneThrowLeaveNoLineAndAnIdleScreen() {
     QCOMPARE(Cell(&screen, 0), QString("0  :  2"));
     QCOMPARE(Cell(&screen, c.lastThrow + 1), QString());
     QVERIFY(Shown(&screen, "BitBtn1") && !Shown(&screen, "Label38"));
-    QVERIFY(services.messages.all().empty());
+    QVERIFY(services->messages.all().empty());
   }
   // The step-by-step run removed every die: finished, with "r.a.z." to go on.
   QVERIFY(Shown(&screen, "BitBtn6") && !Shown(&screen, "BitBtn5"));
 }
 
 void DiceScreenTest::tableBlanksOnlyWithinItsRows() {
-  test::ScopedServices services;
   Tform100 screen;
   screen.show();
-  ChooseMode(&screen, 0);
+  CLICK_BUTTON(&screen, "RadioGroup2_item0");
   for (int lastDigit : {9, 0}) {
     const std::uint32_t seed =
         SeedGiving(20, 6, [&](const dice::DiceRunData& run) { return run.LastThrow % 10 == lastDigit; });
@@ -338,7 +300,6 @@ void DiceScreenTest::tableBlanksOnlyWithinItsRows() {
 // An entry wider than its 70-pixel cell is drawn narrowed, not cut short: entries that differ only
 // in their last digit look different.
 void DiceScreenTest::wideTableEntriesStayReadable() {
-  test::ScopedServices services;
   Tform100 screen;
   screen.show();
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "100000");
@@ -358,7 +319,6 @@ void DiceScreenTest::wideTableEntriesStayReadable() {
 // The points of throw 0 lie on the left axis: their markers are drawn whole, over it; once a zoom
 // leaves throw 0 out of the range, its marker is not drawn at all.
 void DiceScreenTest::firstPointsAreDrawnWhole() {
-  test::ScopedServices services;
   Tform100 screen;
   screen.show();
   CLICK_BUTTON(&screen, "BitBtn1");
@@ -391,7 +351,6 @@ void DiceScreenTest::firstPointsAreDrawnWhole() {
 }
 
 void DiceScreenTest::graphsCurvesAndAxis() {
-  test::ScopedServices services;
   Tform100 screen;
   screen.show();
   for (const auto& [dice, max] : {std::pair{"10", 3.0}, std::pair{"20", 3.0}, std::pair{"1000", 7.0}}) {
@@ -409,7 +368,7 @@ void DiceScreenTest::graphsCurvesAndAxis() {
     QCOMPARE(FirstValue(&screen, "Chart1", "Series4"), n0);
   }
   // A step that removed no die leaves the graphs empty.
-  ChooseMode(&screen, 0);
+  CLICK_BUTTON(&screen, "RadioGroup2_item0");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "500");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit8",
                      QString::number(SeedGiving(1000, 500, [](const dice::DiceRunData& run) {
@@ -421,17 +380,16 @@ void DiceScreenTest::graphsCurvesAndAxis() {
   QCOMPARE(Points(&screen, "Chart2", "Series2"), 0);
 }
 
-void DiceScreenTest::escapeAndReturnCloseEvenDuringARun() {
+void DiceScreenTest::escapeClosesEvenDuringARun() {
   struct Case {
     const char* what;
-    bool duringRun, escape;
+    bool duringRun;
     QStringList messages;
   };
-  for (const Case& c : {Case{"Esc during a run", true, true, {"Arret utilisateur"}},
-                        Case{"return during a run", true, false, {}},
-                        Case{"Esc when idle", false, true, {"Arret utilisateur"}}}) {
-    test::ScopedServices services;
-    platform::SetClockService(nullptr);  // the real clock, so that the run pumps while it throws
+  platform::SetClockService(nullptr);  // the real clock, so that the run pumps while it throws
+  for (const Case& c : {Case{"Esc during a run", true, {"Arret utilisateur"}},
+                        Case{"Esc when idle", false, {"Arret utilisateur"}}}) {
+    services->messages.clear();
     Tform100 screen;
     screen.show();
     TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000000");
@@ -439,10 +397,7 @@ void DiceScreenTest::escapeAndReturnCloseEvenDuringARun() {
     bool runningAtLeave = false, unchanged = false;
     const auto leave = [&] {
       runningAtLeave = screen.isRunning();
-      if (c.escape)
-        QTest::keyClick(&screen, Qt::Key_Escape);
-      else
-        QTest::mouseClick(screen.findChild<QPushButton*>("BitBtn4"), Qt::LeftButton);
+      QTest::keyClick(&screen, Qt::Key_Escape);
     };
     if (c.duringRun) {
       // Boxes left, the reset, a second start and the generator choice change nothing mid-run.
@@ -464,15 +419,14 @@ void DiceScreenTest::escapeAndReturnCloseEvenDuringARun() {
     } else {
       leave();
     }
-    QCOMPARE(services.messages.informations(), c.messages);
-    QVERIFY(services.messages.errors().isEmpty());
+    QCOMPARE(services->messages.informations(), c.messages);
+    QVERIFY(services->messages.errors().isEmpty());
     QVERIFY2(!screen.isVisible() && !screen.isRunning(), c.what);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
   }
 }
 
 void DiceScreenTest::aFailureLeavesTheScreenUsable() {
-  test::ScopedServices services;
   Tform100 screen;
   screen.show();
   FailingClock clock;
@@ -485,28 +439,10 @@ void DiceScreenTest::aFailureLeavesTheScreenUsable() {
     QVERIFY(screen.findChild<QWidget*>("SpinEdit1")->isEnabled());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
   }
-  QCOMPARE(services.messages.errors(), (QStringList{"clock lost", "clock lost"}));
-  platform::SetClockService(&services.clock);
+  QCOMPARE(services->messages.errors(), (QStringList{"clock lost", "clock lost"}));
+  platform::SetClockService(&services->clock);
   CLICK_BUTTON(&screen, "BitBtn1");
   QVERIFY(!Text(&screen, "Label36").isEmpty());
-}
-
-void DiceScreenTest::pagePrintsAndRestoresTheLightGreen() {
-  test::ScopedServices services;
-  Tform100 screen;
-  screen.show();
-  services.printing.setCancel(true);
-  CLICK_BUTTON(&screen, "BitBtn3");
-  QCOMPARE(screen.palette().color(QPalette::Window), platform::kLightGreen);
-  services.printing.setCancel(false);
-  const QString pdf = dir_.filePath("dice.pdf");
-  services.printing.setDialogOutput(pdf);
-  CLICK_BUTTON(&screen, "BitBtn3");
-  QCOMPARE(services.printing.dialogsShown(), 2);
-  QFile file(pdf);
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  QVERIFY(file.read(5) == "%PDF-");
-  QCOMPARE(screen.palette().color(QPalette::Window), platform::kLightGreen);
 }
 
 QTEST_MAIN(DiceScreenTest)

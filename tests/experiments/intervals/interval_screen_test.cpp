@@ -1,6 +1,6 @@
 // The time-interval screen driven as a user would, offscreen: a run and its displays, the buttons
-// pressed while a run lets the event loop run, failures, the results file, the chart print and
-// the five languages with their layout.
+// pressed while a run lets the event loop run, failures, the results file and the five languages
+// with their layout.
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <cmath>
@@ -25,11 +24,14 @@
 #include "platform/language.h"
 #include "platform/radio_group.h"
 #include "platform/spin_edit.h"
+#include "support/isolated_suite.h"
 #include "support/layout_check.h"
-#include "support/scoped_services.h"
+#include "support/screen_readers.h"
 #include "support/widget_helpers.h"
 
 using namespace noyalis;
+using test::Points;
+using test::Text;
 
 namespace {
 
@@ -56,40 +58,20 @@ std::uint32_t StateWithAZeroFraction(std::int32_t n, std::int32_t w) {
   }
 }
 
-QString Text(QWidget* screen, const char* name) {
-  if (auto* edit = screen->findChild<QLineEdit*>(name)) return edit->text();
-  if (auto* label = screen->findChild<QLabel*>(name)) return label->text();
-  return QString("<no %1>").arg(name);
-}
-
 QCPAbstractPlottable* Series(QWidget* screen, const char* chart, const char* series) {
   return screen->findChild<platform::Chart*>(chart)->series(series);
-}
-
-int Points(QWidget* screen, const char* chart, const char* series) {
-  return platform::Chart::pointCount(Series(screen, chart, series));
 }
 
 QStringList ResultFiles() {
   return QDir().entryList({"*_intervalles.txt*"});
 }
 
-void RemoveResultFiles() {
-  for (const QString& name : ResultFiles()) QFile::remove(name);
-}
-
 }  // namespace
 
-class IntervalScreenTest : public QObject {
+class IntervalScreenTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
-  void initTestCase();
-  void init();
-
-  // Must stay first: no run has been made in this process yet.
-  void saveBeforeAnyRunWritesTheHeaderOnly();
-
   void opensIdleWithTheFocusOnCalcul();
   void runShowsItsNumbersAndCharts();
   void aZeroFractionRaisesNothing();
@@ -97,45 +79,14 @@ class IntervalScreenTest : public QObject {
   void anErrorInARunReturnsToIdle();
   void saveWritesTheLastRunWithTheBoxValues();
   void aFailedSaveIsReported();
-  void pagePrintsTheListOfIntervals();
-  void backCloses();
   void languages_data();
   void languages();
 
  private:
-  QTemporaryDir dir_;
+  void cleanupEach() override { intervals::SetAfterReseed({}); }
 };
 
-void IntervalScreenTest::initTestCase() {
-  QLocale::setDefault(QLocale::c());
-  QVERIFY(dir_.isValid());
-  QVERIFY(QDir::setCurrent(dir_.path()));
-}
-
-void IntervalScreenTest::init() {
-  platform::SetLanguageCode("FR");
-  RemoveResultFiles();
-}
-
-void IntervalScreenTest::saveBeforeAnyRunWritesTheHeaderOnly() {
-  test::ScopedServices services;
-  TForm2 screen;
-  screen.show();
-  CLICK_BUTTON(&screen, "BitBtn4");
-  QVERIFY(services.messages.all().empty());
-  const QStringList files = ResultFiles();
-  QCOMPARE(files.size(), 1);
-  QVERIFY(QRegularExpression("^\\d{8}_\\d\\d_\\d\\d_intervalles\\.txt$").match(files.front()).hasMatch());
-  QFile file(files.front());
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  QCOMPARE(file.readAll(), QByteArray("nb de mesures  ; 10000\r\n"
-                                      "moyenne en microseconde :  0.00000000000000E+0000\r\n"
-                                      "largeur des classes de l'histogramme en microseconde ; 100\r\n"
-                                      "kk ; DeltaT[kk] ; histo_dt_non_desinteg[2,kk] ; nbtr[2,kk]\r\n"));
-}
-
 void IntervalScreenTest::opensIdleWithTheFocusOnCalcul() {
-  test::ScopedServices services;
   TForm2 screen;
   screen.show();
   QCOMPARE(screen.focusWidget(), screen.findChild<QWidget*>("BitBtn1"));
@@ -156,7 +107,6 @@ void IntervalScreenTest::opensIdleWithTheFocusOnCalcul() {
 }
 
 void IntervalScreenTest::runShowsItsNumbersAndCharts() {
-  test::ScopedServices services;
   TForm2 screen;
   screen.show();
   struct Case {
@@ -209,18 +159,17 @@ void IntervalScreenTest::runShowsItsNumbersAndCharts() {
     QVERIFY(screen.findChild<QWidget*>("BitBtn1")->isVisible());
     QVERIFY(!screen.findChild<QWidget*>("Label31")->isVisible());
   }
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
 }
 
 void IntervalScreenTest::aZeroFractionRaisesNothing() {
-  test::ScopedServices services;
   TForm2 screen;
   screen.show();
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "32");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "1000");
   FixedSeed seed(StateWithAZeroFraction(32, 1000));
   CLICK_BUTTON(&screen, "BitBtn1");
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
   const intervals::IntervalRunData& run = intervals::LastIntervalRun();
   QVERIFY(Points(&screen, "Chart3", "Series3") < run.fitClasses + 1);
   auto* logPoints = static_cast<QCPGraph*>(Series(&screen, "Chart3", "Series3"));
@@ -236,9 +185,8 @@ void IntervalScreenTest::aZeroFractionRaisesNothing() {
 // handlers called directly, as a queued click would): nothing is saved, printed or closed, and
 // no second run starts.
 void IntervalScreenTest::buttonsPressedWhileTheRunYieldsDoNothing() {
-  test::ScopedServices services;
-  const QString pdf = dir_.filePath("during.pdf");
-  services.printing.setDefaultOutput(pdf);
+  const QString pdf = "during.pdf";
+  services->printing.setDefaultOutput(pdf);
   TForm2 screen;
   screen.show();
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000");
@@ -268,24 +216,23 @@ void IntervalScreenTest::buttonsPressedWhileTheRunYieldsDoNothing() {
   QVERIFY(busyShown);
   QVERIFY(!nestedRun);
   QVERIFY(ResultFiles().isEmpty());
-  QCOMPARE(services.printing.defaultJobs(), 0);
+  QCOMPARE(services->printing.defaultJobs(), 0);
   QVERIFY(!QFile::exists(pdf));
   QVERIFY(screen.isVisible());
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
   // Once the run has ended they work again.
   for (const char* name : {"BitBtn4", "BitBtn11"}) CLICK_BUTTON(&screen, name);
   QCOMPARE(ResultFiles().size(), 1);
-  QCOMPARE(services.printing.defaultJobs(), 1);
+  QCOMPARE(services->printing.defaultJobs(), 1);
 }
 
 void IntervalScreenTest::anErrorInARunReturnsToIdle() {
-  test::ScopedServices services;
   TForm2 screen;
   screen.show();
   intervals::SetAfterReseed([] { throw kernel::RangeError("generator lost"); });
   CLICK_BUTTON(&screen, "BitBtn1");
   intervals::SetAfterReseed({});
-  QCOMPARE(services.messages.errors(), QStringList{"generator lost"});
+  QCOMPARE(services->messages.errors(), QStringList{"generator lost"});
   QVERIFY(!screen.isRunning());
   QVERIFY(screen.findChild<QWidget*>("BitBtn1")->isVisible());
   QVERIFY(!screen.findChild<QWidget*>("Label31")->isVisible());
@@ -296,7 +243,6 @@ void IntervalScreenTest::anErrorInARunReturnsToIdle() {
 }
 
 void IntervalScreenTest::saveWritesTheLastRunWithTheBoxValues() {
-  test::ScopedServices services;
   {
     TForm2 screen;
     screen.show();
@@ -325,7 +271,6 @@ void IntervalScreenTest::saveWritesTheLastRunWithTheBoxValues() {
 }
 
 void IntervalScreenTest::aFailedSaveIsReported() {
-  test::ScopedServices services;
   TForm2 screen;
   screen.show();
   // Every name the save could take this minute or the next is a directory.
@@ -333,41 +278,14 @@ void IntervalScreenTest::aFailedSaveIsReported() {
   for (const QDateTime& t : {now, now.addSecs(60)})
     QVERIFY(QDir().mkpath(t.toString("yyyyMMdd_hh_mm") + "_intervalles.txt"));
   CLICK_BUTTON(&screen, "BitBtn4");
-  QCOMPARE(services.messages.errors().size(), 1);
-  QVERIFY(services.messages.errors().front().contains("intervalles.txt"));
+  QCOMPARE(services->messages.errors().size(), 1);
+  QVERIFY(services->messages.errors().front().contains("intervalles.txt"));
   QVERIFY(screen.isVisible());
   for (const QDateTime& t : {now, now.addSecs(60)}) {
     QVERIFY(QFileInfo(t.toString("yyyyMMdd_hh_mm") + "_intervalles.txt").isDir());
     QVERIFY(QDir().rmdir(t.toString("yyyyMMdd_hh_mm") + "_intervalles.txt"));
   }
   QVERIFY(ResultFiles().isEmpty());  // nothing left beside
-}
-
-void IntervalScreenTest::pagePrintsTheListOfIntervals() {
-  test::ScopedServices services;
-  TForm2 screen;
-  screen.show();
-  const QString pdf = dir_.filePath("chart.pdf");
-  services.printing.setDefaultOutput(pdf);
-  CLICK_BUTTON(&screen, "BitBtn11");
-  QCOMPARE(services.printing.dialogsShown(), 0);
-  QCOMPARE(services.printing.defaultJobs(), 1);
-  QFile file(pdf);
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  QVERIFY(file.read(5) == "%PDF-");
-  // Without a printer: the message, and the screen stays usable.
-  services.printing.setDefaultOutput({});
-  CLICK_BUTTON(&screen, "BitBtn11");
-  QCOMPARE(services.messages.errors(), QStringList{QString::fromUtf8("Aucune imprimante installée")});
-  QVERIFY(screen.isVisible());
-}
-
-void IntervalScreenTest::backCloses() {
-  test::ScopedServices services;
-  TForm2 screen;
-  screen.show();
-  CLICK_BUTTON(&screen, "BitBtn2");
-  QVERIFY(!screen.isVisible());
 }
 
 void IntervalScreenTest::languages_data() {
@@ -398,7 +316,6 @@ void IntervalScreenTest::languages_data() {
 // radio item or chart title is wider than its place.
 void IntervalScreenTest::languages() {
   QFETCH(QString, code);
-  test::ScopedServices services;
   platform::SetLanguageCode(code);
   TForm2 screen;
   screen.show();
@@ -451,7 +368,6 @@ void IntervalScreenTest::languages() {
   // On their navy fill, the chosen law and distance show.
   const QStringList unseen = test::UnseenChoices(&screen);
   QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join('\n')));
-  platform::SetLanguageCode("FR");
 }
 
 QTEST_MAIN(IntervalScreenTest)

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
@@ -24,7 +23,8 @@
 #include "platform/radio_group.h"
 #include "platform/spin_edit.h"
 #include "support/capturing_audio.h"
-#include "support/scoped_services.h"
+#include "support/isolated_suite.h"
+#include "support/screen_readers.h"
 #include "support/widget_helpers.h"
 
 using namespace noyalis;
@@ -32,36 +32,12 @@ using population::Population;
 
 namespace {
 
-// A clock that lets a test act at every pause of a run (one slice per step with a 10 ms pause).
-class SteppingClock final : public platform::ClockService {
- public:
-  std::int64_t nowMs() override { return now_; }
-  void sleepMs(int ms) override {
-    now_ += ms;
-    ++sleeps;
-    if (onSleep) onSleep(sleeps);
-  }
-  int sleeps = 0;
-  std::function<void(int)> onSleep;
-
- private:
-  std::int64_t now_ = 0;
-};
-
 using test::FailingAudio;
-
-QString Text(QWidget* screen, const char* name) {
-  if (auto* edit = screen->findChild<QLineEdit*>(name)) return edit->text();
-  if (auto* label = screen->findChild<QLabel*>(name)) return label->text();
-  return QString("<no %1>").arg(name);
-}
+using test::Points;
+using test::Text;
 
 platform::Chart* ChartOf(QWidget* screen, const char* name) {
   return screen->findChild<platform::Chart*>(name);
-}
-
-int Points(QWidget* screen, const char* chart, const char* series) {
-  return platform::Chart::pointCount(ChartOf(screen, chart)->series(series));
 }
 
 population::StringGrid* Grid(QWidget* screen, const char* name) {
@@ -73,13 +49,6 @@ void ClickRow(QWidget* screen, const char* grid, int row) {
   QRect cell;
   QWidget* shown = Grid(screen, grid)->showCell(row, 0, &cell);
   QTest::mouseClick(shown, Qt::LeftButton, {}, cell.center());
-}
-
-// Clicks item index of a radio group, as a user does.
-void ChooseItem(QWidget* screen, const char* group, int index) {
-  auto* button = screen->findChild<QAbstractButton*>(QString("%1_item%2").arg(group).arg(index));
-  QVERIFY(button);
-  QTest::mouseClick(button, Qt::LeftButton);
 }
 
 void WriteList(const QString& path, const QByteArray& content) {
@@ -95,15 +64,10 @@ population::RunSeams Seams(std::uint32_t seed = 4242) {
 
 }  // namespace
 
-class PopulationScreenTest : public QObject {
+class PopulationScreenTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
-  void initTestCase();
-  void init();
-  void cleanup();
-
-  void exportBeforeAnyRunWritesTheHeaderOnly();
   void opensWithCaesiumPerYearAndTheInstalledList();
   void listFromTheWorkingDirectoryAndListFailures();
   void gridTextInACommaLocaleAndBack();
@@ -118,55 +82,17 @@ class PopulationScreenTest : public QObject {
   void aFailureInARunShowsTheMessageAndTheScreenStaysUsable();
   void curvePointMessage();
   void rightClickReachesPointsOnTheAxes();
-  void pagePrintsTheScreen();
   void englishAndGermanTexts();
 
  private:
-  QTemporaryDir dir_;
-  QString installed_;
+  void initEach() override { TForm8::setInstalledIsotopeList(NOYALIS_SHIPPED_ISOTOPE_LIST); }
 };
 
-void PopulationScreenTest::initTestCase() {
-  QLocale::setDefault(QLocale::c());
-  QVERIFY(dir_.isValid());
-  QVERIFY(QDir::setCurrent(dir_.path()));
-  installed_ = NOYALIS_SHIPPED_ISOTOPE_LIST;
-  TForm8::setInstalledIsotopeList(installed_);
-}
-
-void PopulationScreenTest::init() {
-  platform::SetLanguageCode("FR");
-  QLocale::setDefault(QLocale::c());
-  TForm8::setInstalledIsotopeList(installed_);
-}
-
-void PopulationScreenTest::cleanup() {
-  QFile::remove(dir_.filePath("radliste02.txt"));
-  for (const QString& f : QDir().entryList({"*_reseau.txt"})) QFile::remove(f);
-}
-
-// Must stay first: no run has been made in this process yet.
-void PopulationScreenTest::exportBeforeAnyRunWritesTheHeaderOnly() {
-  test::ScopedServices services;
-  TForm8 screen;
-  CLICK_BUTTON(&screen, "BitBtn7");
-  QVERIFY(services.messages.all().empty());
-  const QStringList files = QDir().entryList({"*_reseau.txt"});
-  QCOMPARE(files.size(), 1);
-  QVERIFY(QRegularExpression("^\\d{6}_\\d\\d_\\d\\d_\\d\\d_reseau\\.txt$").match(files.front()).hasMatch());
-  QFile file(files.front());
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  QCOMPARE(file.readAll(), QByteArray("ann\xE9"
-                                      "e\r\nCs 137 ;  reste = ; 100\r\n"
-                                      " t         ;      n    ;       delta n \r\n"));
-}
-
 void PopulationScreenTest::opensWithCaesiumPerYearAndTheInstalledList() {
-  test::ScopedServices services;
   TForm8 screen;
   QCOMPARE(screen.objectName(), QString("TForm8"));
   QCOMPARE(screen.windowTitle(), QString("Population de noyaux radioactifs"));
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
   const population::PopulationState& state = Population();
   QCOMPARE(state.atoms[1].lambda, 7.285E-10L);
   QVERIFY(std::abs(static_cast<double>(state.StepProbability / (31'556'736.0L * 7.285E-10L)) - 1) < 1e-12);
@@ -205,12 +131,12 @@ void PopulationScreenTest::listFromTheWorkingDirectoryAndListFailures() {
       {"reopened with a shorter list", "Ra 226 1.37E-11\r\n", true, "", 3},
   };
   for (const Case& c : cases) {
-    test::ScopedServices services;
+    services->messages.clear();
     QFile::remove("radliste02.txt");
     if (!c.workingList.isEmpty()) WriteList("radliste02.txt", c.workingList);
-    TForm8::setInstalledIsotopeList(c.installed ? installed_ : dir_.filePath("nowhere/radliste02.txt"));
+    TForm8::setInstalledIsotopeList(c.installed ? NOYALIS_SHIPPED_ISOTOPE_LIST : "nowhere/radliste02.txt");
     TForm8 screen;
-    const QStringList errors = services.messages.errors();
+    const QStringList errors = services->messages.errors();
     if (*c.error) {
       QVERIFY2(errors.size() == 1 && errors.front().contains(c.error), c.name);
       QVERIFY2(Grid(&screen, "StringGrid1")->cellText(2, 0).isEmpty(), c.name);
@@ -229,17 +155,15 @@ void PopulationScreenTest::listFromTheWorkingDirectoryAndListFailures() {
 }
 
 void PopulationScreenTest::gridTextInACommaLocaleAndBack() {
-  test::ScopedServices services;
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   TForm8 screen;
   QCOMPARE(Grid(&screen, "StringGrid1")->cellText(1, 2), QString("7,285E-10"));
   QCOMPARE(Population().atoms[1].lambda, 7.285E-10L);
   QCOMPARE(Grid(&screen, "StringGrid1")->cellText(3, 2).count(','), 1);
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
 }
 
 void PopulationScreenTest::isotopeAndUnitChoices() {
-  test::ScopedServices services;
   TForm8 screen;
   screen.show();
   const population::PopulationState& state = Population();
@@ -267,7 +191,6 @@ void PopulationScreenTest::isotopeAndUnitChoices() {
 }
 
 void PopulationScreenTest::ownDecayConstant() {
-  test::ScopedServices services;
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   TForm8 screen;
   screen.show();
@@ -300,40 +223,37 @@ void PopulationScreenTest::ownDecayConstant() {
                         {"-1", false, 0},      {"", false, 0},    {"1,5E-3", true, 1.5E-3L}};
   long double last = 0;
   for (const Case& c : cases) {
-    services.messages.clear();
+    services->messages.clear();
     entry->setFocus();
     QVERIFY(entry->hasFocus());
     entry->setText(c.typed);
     QTest::keyClick(entry, Qt::Key_Return);  // Enter confirms, the focus leaves, nothing starts
     QVERIFY2(!entry->hasFocus(), c.typed);
     if (c.accepted) last = c.lambda;
-    QVERIFY2(services.messages.errors().size() == (c.accepted ? 0 : 1),
-             qPrintable(services.messages.errors().join("|")));
+    QVERIFY2(services->messages.errors().size() == (c.accepted ? 0 : 1),
+             qPrintable(services->messages.errors().join("|")));
     QCOMPARE(state.atoms[state.NewAtomRow].lambda, last);
     QCOMPARE(state.StepProbability, static_cast<long double>(static_cast<double>(last)));
   }
   QCOMPARE(Text(&screen, "Edit12"), QString(" "));
-  QVERIFY(services.clock.sleeps.empty());  // Enter started no run
+  QVERIFY(services->clock.sleeps.empty());  // Enter started no run
 }
 
 void PopulationScreenTest::runDrawsLatticeCurvesAndStepCounter() {
-  test::ScopedServices services;
-  SteppingClock clock;
-  platform::SetClockService(&clock);
   TForm8 screen;
   screen.setRunSeams(Seams());
   screen.show();
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "20");
   QString seenAt5;
-  clock.onSleep = [&](int step) {
+  services->clock.onSleep = [&](int step) {
     if (step == 5) seenAt5 = Text(&screen, "Label2");
   };
   CLICK_BUTTON(&screen, "BitBtn1");
   const population::PopulationState& state = Population();
   QCOMPARE(seenAt5, QString("t =    5"));
   QCOMPARE(Text(&screen, "Label2"), QString("t =    10"));
-  QCOMPARE(clock.sleeps, 10);
+  QCOMPARE(services->clock.sleeps.size(), std::size_t{10});
   QCOMPARE(state.lastStep, 10);
   QCOMPARE(Points(&screen, "Chart1", "Series1"), 400);
   QCOMPARE(Points(&screen, "Chart1", "Series2"), 400 - state.alive);
@@ -344,8 +264,7 @@ void PopulationScreenTest::runDrawsLatticeCurvesAndStepCounter() {
   QCOMPARE(ChartOf(&screen, "Chart1")->xAxis->range().upper, 21.0);
   QCOMPARE(ChartOf(&screen, "Chart2")->xAxis->range().upper, 10.0);
   QVERIFY(screen.findChild<QWidget*>("RadioGroup1")->isVisible());
-  QVERIFY(services.audio.played.empty());  // N = 20: no sound
-  platform::SetClockService(&services.clock);
+  QVERIFY(services->audio.played.empty());  // N = 20: no sound
 
   // The export after a full run: D + 1 rows, the run's unit and isotope.
   CLICK_BUTTON(&screen, "BitBtn7");
@@ -369,7 +288,7 @@ void PopulationScreenTest::clicksOnlyOnSmallLatticesWithSound() {
     bool clicks;
   };
   for (const Case& c : {Case{"10", true, true}, Case{"11", false, false}}) {
-    test::ScopedServices services;
+    services->audio.played.clear();
     TForm8 screen;
     screen.setRunSeams(Seams());
     screen.show();
@@ -383,19 +302,18 @@ void PopulationScreenTest::clicksOnlyOnSmallLatticesWithSound() {
     int stepsWithDecay = 0;
     for (int t = 1; t <= 20; ++t) stepsWithDecay += state.DecaysPerStep[t] > 0;
     QVERIFY(stepsWithDecay > 0);
-    QCOMPARE(static_cast<int>(services.audio.played.size()), c.clicks ? stepsWithDecay : 0);
+    QCOMPARE(static_cast<int>(services->audio.played.size()), c.clicks ? stepsWithDecay : 0);
     // 1000 Hz for 20 ms: 220 samples after the 46-byte header.
-    for (const auto& image : services.audio.played) QCOMPARE(image.size(), std::size_t{266});
+    for (const auto& image : services->audio.played) QCOMPARE(image.size(), std::size_t{266});
   }
 }
 
 void PopulationScreenTest::semiLogCurveAsTheLatticeEmpties() {
-  test::ScopedServices services;
   WriteList("radliste02.txt", "Po 214 4.2E+03\r\n");
   TForm8 screen;
   screen.setRunSeams(Seams());
   screen.show();
-  ChooseItem(&screen, "RadioGroup1", 1);
+  CLICK_BUTTON(&screen, "RadioGroup1_item1");
   QVERIFY(ChartOf(&screen, "Chart3")->isVisible());
   QVERIFY(!ChartOf(&screen, "Chart2")->isVisible());
   ClickRow(&screen, "StringGrid1", 2);
@@ -407,22 +325,19 @@ void PopulationScreenTest::semiLogCurveAsTheLatticeEmpties() {
   QVERIFY(ChartOf(&screen, "Chart3")->yAxis->range().lower > 0);
   QCOMPARE(Text(&screen, "Edit11"), QString("0"));
   // Choosing the plot again erases the curve back to its first point.
-  ChooseItem(&screen, "RadioGroup1", 0);
+  CLICK_BUTTON(&screen, "RadioGroup1_item0");
   QCOMPARE(Points(&screen, "Chart2", "Series3"), 1);
   QVERIFY(ChartOf(&screen, "Chart2")->isVisible());
 }
 
 void PopulationScreenTest::controlsChangedDuringARunDoNothing() {
-  test::ScopedServices services;
-  SteppingClock clock;
-  platform::SetClockService(&clock);
   TForm8 screen;
   screen.setRunSeams(Seams());
   screen.show();
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "8");
   const population::PopulationState& state = Population();
-  clock.onSleep = [&](int step) {
+  services->clock.onSleep = [&](int step) {
     if (step != 3) return;
     ClickRow(&screen, "StringGrid2", 5);
     ClickRow(&screen, "StringGrid1", 2);
@@ -433,7 +348,7 @@ void PopulationScreenTest::controlsChangedDuringARunDoNothing() {
     screen.BitBtn7Click();
   };
   CLICK_BUTTON(&screen, "BitBtn1");
-  QCOMPARE(clock.sleeps, 10);
+  QCOMPARE(services->clock.sleeps.size(), std::size_t{10});
   QCOMPARE(state.lastStep, 10);
   QCOMPARE(state.selectedUnit, 1);
   QCOMPARE(state.selectedAtom, 1);
@@ -442,38 +357,33 @@ void PopulationScreenTest::controlsChangedDuringARunDoNothing() {
   QCOMPARE(Text(&screen, "Edit12"), QString("Cs 137"));
   QCOMPARE(Points(&screen, "Chart2", "Series3"), 11);
   QVERIFY(QDir().entryList({"*_reseau.txt"}).isEmpty());
-  QVERIFY(services.messages.all().empty());
-  platform::SetClockService(&services.clock);
+  QVERIFY(services->messages.all().empty());
 }
 
 void PopulationScreenTest::escapeStopsAndTheExportEndsThere() {
-  test::ScopedServices services;
-  SteppingClock clock;
-  platform::SetClockService(&clock);
   TForm8 screen;
   screen.setRunSeams(Seams());
   screen.show();
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "30");
   screen.findChild<QWidget*>("BitBtn1")->setFocus();
   bool pausedHeld = false;
-  clock.onSleep = [&](int step) {
+  services->clock.onSleep = [&](int step) {
     if (step == 2) {
-      services.messages.onShow([&](const test::RecordingMessages::Message&) {
+      services->messages.onShow([&](const test::RecordingMessages::Message&) {
         pausedHeld = Population().lastStep == 2;  // the run waits while the message is open
       });
       QTest::keyClick(&screen, Qt::Key_Pause);
-      services.messages.onShow({});
+      services->messages.onShow({});
     }
     if (step == 4) QTest::keyClick(&screen, Qt::Key_Escape);
   };
   CLICK_BUTTON(&screen, "BitBtn1");
   QVERIFY(pausedHeld);
-  QCOMPARE(services.messages.informations(), QStringList({"Pause utilisateur", "Arret utilisateur"}));
+  QCOMPARE(services->messages.informations(), QStringList({"Pause utilisateur", "Arret utilisateur"}));
   QCOMPARE(Population().lastStep, 4);
-  QCOMPARE(clock.sleeps, 4);
+  QCOMPARE(services->clock.sleeps.size(), std::size_t{4});
   QCOMPARE(Text(&screen, "Label2"), QString("t =    4"));
   QVERIFY(screen.isVisible());
-  platform::SetClockService(&services.clock);
 
   CLICK_BUTTON(&screen, "BitBtn7");
   const QStringList files = QDir().entryList({"*_reseau.txt"});
@@ -484,23 +394,18 @@ void PopulationScreenTest::escapeStopsAndTheExportEndsThere() {
 }
 
 void PopulationScreenTest::closingDuringARunStopsAfterTheStep() {
-  test::ScopedServices services;
-  SteppingClock clock;
-  platform::SetClockService(&clock);
   TForm8 screen;
   screen.setRunSeams(Seams());
   screen.show();
-  clock.onSleep = [&](int step) {
+  services->clock.onSleep = [&](int step) {
     if (step == 3) screen.FinClick();
   };
   CLICK_BUTTON(&screen, "BitBtn1");
   QCOMPARE(Population().lastStep, 3);
   QVERIFY(!screen.isVisible());
-  platform::SetClockService(&services.clock);
 }
 
 void PopulationScreenTest::aFailureInARunShowsTheMessageAndTheScreenStaysUsable() {
-  test::ScopedServices services;
   FailingAudio audio;
   platform::SetAudioService(&audio);
   TForm8 screen;
@@ -510,12 +415,12 @@ void PopulationScreenTest::aFailureInARunShowsTheMessageAndTheScreenStaysUsable(
   ClickRow(&screen, "StringGrid2", 6);
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
   CLICK_BUTTON(&screen, "BitBtn1");
-  QCOMPARE(services.messages.errors().size(), 1);
-  QVERIFY(services.messages.errors().front().contains("sound device lost"));
+  QCOMPARE(services->messages.errors().size(), 1);
+  QVERIFY(services->messages.errors().front().contains("sound device lost"));
   QVERIFY(screen.findChild<QWidget*>("RadioGroup1")->isVisible());
   QVERIFY(screen.findChild<QWidget*>("StringGrid1")->isEnabled());
   QVERIFY(Population().lastStep < 10);
-  platform::SetAudioService(&services.audio);
+  platform::SetAudioService(&services->audio);
   CLICK_BUTTON(&screen, "BitBtn1");  // usable again
   QCOMPARE(Population().lastStep, 10);
 }
@@ -535,7 +440,7 @@ void PopulationScreenTest::curvePointMessage() {
       {"UK", 5, Qt::RightButton, " t = 0 days  N = 100   ( No = 100 )    "},
   };
   for (const Case& c : cases) {
-    test::ScopedServices services;
+    services->messages.clear();
     platform::SetLanguageCode(c.language);
     TForm8 screen;
     screen.show();
@@ -545,14 +450,13 @@ void PopulationScreenTest::curvePointMessage() {
     QCOMPARE(Population().side, 30);
     platform::Chart* chart = ChartOf(&screen, "Chart2");
     emit chart->seriesPointClicked(chart->series("Series3"), 0, 0, 100, c.button);
-    QCOMPARE(services.messages.informations(), *c.expected ? QStringList{c.expected} : QStringList{});
+    QCOMPARE(services->messages.informations(), *c.expected ? QStringList{c.expected} : QStringList{});
   }
 }
 
 // A real right click on the curve's first point (the corner of the plot) and on points lying on
 // the time axis once every nucleus has decayed.
 void PopulationScreenTest::rightClickReachesPointsOnTheAxes() {
-  test::ScopedServices services;
   WriteList("radliste02.txt", "Po 214 4.2E+03\r\n");
   TForm8 screen;
   screen.setRunSeams(Seams());
@@ -572,26 +476,14 @@ void PopulationScreenTest::rightClickReachesPointsOnTheAxes() {
       {"Chart3", 0, 100, " t = 0 années  N = 100   ( No = 100 )    "},
   };
   for (const Case& c : cases) {
-    if (c.chart == QString("Chart3")) ChooseItem(&screen, "RadioGroup1", 1);
+    if (c.chart == QString("Chart3")) CLICK_BUTTON(&screen, "RadioGroup1_item1");
     platform::Chart* chart = ChartOf(&screen, c.chart);
     chart->replot();
     const QPoint at(qRound(chart->xAxis->coordToPixel(c.t)), qRound(chart->yAxis->coordToPixel(c.n)));
-    services.messages.clear();
+    services->messages.clear();
     QTest::mouseClick(chart, Qt::RightButton, {}, at);
-    QCOMPARE(services.messages.informations(), QStringList{c.expected});
+    QCOMPARE(services->messages.informations(), QStringList{c.expected});
   }
-}
-
-void PopulationScreenTest::pagePrintsTheScreen() {
-  test::ScopedServices services;
-  const QString pdf = dir_.filePath("page.pdf");
-  services.printing.setDialogOutput(pdf);
-  TForm8 screen;
-  screen.show();
-  CLICK_BUTTON(&screen, "BitBtn3");
-  QCOMPARE(services.printing.dialogsShown(), 1);
-  QVERIFY(QFileInfo(pdf).size() > 0);
-  QCOMPARE(screen.palette().color(QPalette::Window), platform::kSilver);
 }
 
 void PopulationScreenTest::englishAndGermanTexts() {
@@ -605,7 +497,6 @@ void PopulationScreenTest::englishAndGermanTexts() {
       {"FR", "Radioactivité : Désintégrations", "Durée totale", "année", "Atome", "Son"},
   };
   for (const Case& c : cases) {
-    test::ScopedServices services;
     platform::SetLanguageCode(c.code);
     TForm8 screen;
     QCOMPARE(Text(&screen, "Label12"), QString(c.title));

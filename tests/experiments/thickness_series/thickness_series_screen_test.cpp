@@ -13,10 +13,12 @@
 #include "experiments/thickness_series/order_tally.h"
 #include "platform/language.h"
 #include "platform/spin_edit.h"
-#include "support/scoped_services.h"
+#include "support/isolated_suite.h"
+#include "support/screen_readers.h"
 #include "support/widget_helpers.h"
 
 using namespace noyalis;
+using test::Text;
 using thickness_series::CountDraw;
 
 namespace {
@@ -24,12 +26,6 @@ namespace {
 // The count and proportion boxes of rows 1 … 6, top to bottom.
 const char* const kCountBoxes[] = {"Edit33", "Edit36", "Edit34", "Edit35", "Edit38", "Edit37"};
 const char* const kShareBoxes[] = {"Edit41", "Edit44", "Edit42", "Edit43", "Edit46", "Edit45"};
-
-QString Text(QWidget* screen, const char* name) {
-  if (auto* edit = screen->findChild<QLineEdit*>(name)) return edit->text();
-  if (auto* label = screen->findChild<QLabel*>(name)) return label->text();
-  return QString("<no %1>").arg(name);
-}
 
 // Scripted counts: call c of a run (beta then gamma, for 1, 2 and 3 mm) fills out[k] = value(c, k).
 CountDraw Scripted(std::function<std::int32_t(int call, std::int32_t k)> value, int* calls,
@@ -49,13 +45,10 @@ void SetParameters(TForm7& screen, int n, int t, int s) {
 
 }  // namespace
 
-class ThicknessSeriesScreenTest : public QObject {
+class ThicknessSeriesScreenTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
-  void initTestCase();
-  void init();
-
   void opensInEachLanguage_data();
   void opensInEachLanguage();
   void defaultRunFillsTheTable();
@@ -67,14 +60,6 @@ class ThicknessSeriesScreenTest : public QObject {
   void secondStartAndSpinBoxesDuringARun();
   void returnDuringARunClosesOnceItStops();
 };
-
-void ThicknessSeriesScreenTest::initTestCase() {
-  QLocale::setDefault(QLocale::c());
-}
-
-void ThicknessSeriesScreenTest::init() {
-  platform::SetLanguageCode("FR");
-}
 
 void ThicknessSeriesScreenTest::opensInEachLanguage_data() {
   QTest::addColumn<QString>("code");
@@ -149,11 +134,9 @@ void ThicknessSeriesScreenTest::opensInEachLanguage() {
       QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
                qPrintable(controls[i]->objectName() + " overlaps " + controls[j]->objectName()));
   }
-  platform::SetLanguageCode("FR");
 }
 
 void ThicknessSeriesScreenTest::defaultRunFillsTheTable() {
-  test::ScopedServices services;
   TForm7 screen;
   screen.show();
   CLICK_BUTTON(&screen, "BitBtn1");
@@ -182,7 +165,7 @@ void ThicknessSeriesScreenTest::defaultRunFillsTheTable() {
   }
   QVERIFY(total > 80 && total <= 100);
   QCOMPARE(screen.findChild<platform::SpinEdit*>("SpinEdit3")->Value(), 100);
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
 }
 
 void ThicknessSeriesScreenTest::capWritesTheSeriesBack_data() {
@@ -199,7 +182,6 @@ void ThicknessSeriesScreenTest::capWritesTheSeriesBack_data() {
 void ThicknessSeriesScreenTest::capWritesTheSeriesBack() {
   QFETCH(int, n);
   QFETCH(int, s);
-  test::ScopedServices services;
   TForm7 screen;
   screen.show();
   int calls = 0;
@@ -235,7 +217,6 @@ void ThicknessSeriesScreenTest::eachOrderLandsInItsBoxes() {
   QFETCH(int, b);
   QFETCH(int, c);
   QFETCH(int, row);
-  test::ScopedServices services;
   TForm7 screen;
   screen.show();
   int calls = 0;
@@ -256,20 +237,11 @@ void ThicknessSeriesScreenTest::eachOrderLandsInItsBoxes() {
 }
 
 void ThicknessSeriesScreenTest::finalCountsAreExactOverManySeries() {
-  test::ScopedServices services;
   TForm7 screen;
   screen.show();
   // Pseudo-random beta counts 0 … 9 and a clock that moves 1 ms at every reading, so that the
   // boxes are refreshed during the tally; the last values must still be the exact ones.
-  class TickingClock final : public platform::ClockService {
-   public:
-    std::int64_t nowMs() override { return ++now_; }
-    void sleepMs(int ms) override { now_ += ms; }
-
-   private:
-    std::int64_t now_ = 0;
-  } clock;
-  platform::SetClockService(&clock);
+  services->clock.tickOnEachReading(1);
   constexpr int kN = 3, kS = 30'000;
   std::vector<std::vector<std::int32_t>> beta(3, std::vector<std::int32_t>(kN * kS + 1));
   std::uint32_t seed = 12'345;
@@ -280,7 +252,6 @@ void ThicknessSeriesScreenTest::finalCountsAreExactOverManySeries() {
       Scripted([&](int call, std::int32_t k) { return call % 2 == 1 ? 50 : beta[call / 2][k]; }, &calls));
   SetParameters(screen, kN, 10'000, kS);
   CLICK_BUTTON(&screen, "BitBtn1");
-  platform::SetClockService(&services.clock);
 
   thickness_series::OrderTally expected(kS);
   for (int s = 1; s <= kS; ++s) {
@@ -301,7 +272,6 @@ void ThicknessSeriesScreenTest::finalCountsAreExactOverManySeries() {
 }
 
 void ThicknessSeriesScreenTest::secondStartAndSpinBoxesDuringARun() {
-  test::ScopedServices services;
   TForm7 screen;
   screen.show();
   int calls = 0;
@@ -324,11 +294,10 @@ void ThicknessSeriesScreenTest::secondStartAndSpinBoxesDuringARun() {
   QCOMPARE(Text(&screen, "Edit12"), QString("10.000"));
   for (const char* box : {"SpinEdit1", "SpinEdit2", "SpinEdit3"})
     QVERIFY(screen.findChild<QWidget*>(box)->isEnabled());
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
 }
 
 void ThicknessSeriesScreenTest::returnDuringARunClosesOnceItStops() {
-  test::ScopedServices services;
   TForm7 screen;
   screen.show();
   int calls = 0;
@@ -344,7 +313,7 @@ void ThicknessSeriesScreenTest::returnDuringARunClosesOnceItStops() {
   QVERIFY(!screen.isVisible());
   QCOMPARE(calls, 1);  // the run stopped after the draw in progress
   QVERIFY(Text(&screen, "Edit10").isEmpty());
-  QVERIFY(services.messages.all().empty());
+  QVERIFY(services->messages.all().empty());
 }
 
 QTEST_MAIN(ThicknessSeriesScreenTest)

@@ -1,0 +1,275 @@
+// What every screen does alike, over one table of screens: the return button closes it, also
+// during a run (the run stops, keeps nothing half-done, and then the screen closes); the page
+// button prints it and gives it its background back; a save before any run writes the header of
+// the results file only.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "experiments/absorption/UnitAbsorption.h"
+#include "experiments/absorption/UnitDistance.h"
+#include "experiments/absorption/UnitPLomb.h"
+#include "experiments/absorption/slot_table.h"
+#include "experiments/activity/UnitActivite2.h"
+#include "experiments/activity/activity_run_data.h"
+#include "experiments/counter_picture/Unitcrab.h"
+#include "experiments/dice/UnitDecroissanceExponentielle.h"
+#include "experiments/intervals/UnitInterval.h"
+#include "experiments/intervals/interval_run_data.h"
+#include "experiments/population/UnitReseau.h"
+#include "experiments/population/population_state.h"
+#include "experiments/thickness_series/UnitAbsorption123.h"
+#include "platform/screen_base.h"
+#include "platform/widgets.h"
+#include "support/isolated_suite.h"
+#include "support/screen_readers.h"
+#include "support/widget_helpers.h"
+
+using namespace noyalis;
+using test::Text;
+
+namespace {
+
+// The results file a screen saves before any run of the process.
+struct FirstFile {
+  std::function<void()> forgetRuns;  // puts the process-wide run record back as the process starts
+  const char* name;                  // the file name's pattern
+  QByteArray bytes;
+};
+
+// One row per screen: how to make it, and which of its buttons do what screens do alike.
+struct ScreenRow {
+  const char* name;
+  std::function<std::unique_ptr<platform::ScreenBase>()> make;
+  const char* back;                        // the return button
+  const char* page = nullptr;              // prints the screen, through the print dialog
+  const char* chartPage = nullptr;         // prints a chart on the default printer, without a dialog
+  QColor background = platform::kSilver;   // the screen's own, back after a print
+  const char* start = nullptr;             // starts a run that the return button stops
+  const char* result = nullptr;            // a box a finished run fills and a stopped run leaves empty
+  std::function<bool()> stored = nullptr;  // whether the run record holds a finished run
+  const char* save = nullptr;              // writes the results file
+  FirstFile first = {};
+};
+
+template <class Screen>
+std::unique_ptr<platform::ScreenBase> Make() {
+  return std::make_unique<Screen>();
+}
+
+std::unique_ptr<platform::ScreenBase> MakePopulation() {
+  TForm8::setInstalledIsotopeList(NOYALIS_SHIPPED_ISOTOPE_LIST);
+  return std::make_unique<TForm8>();
+}
+
+const ScreenRow kScreens[] = {
+    {.name = "Tform200", .make = Make<Tform200>, .back = "BitBtn4"},
+    {.name = "Tform11",
+     .make = Make<Tform11>,
+     .back = "BitBtn2",
+     .page = "BitBtn11",
+     .start = "BitBtn1",
+     .result = "Edit2M",
+     .stored = [] { return activity::LastActivityRun().measurements > 0; },
+     .save = "BitBtn7",
+     .first = {[] { activity::LastActivityRun() = activity::ActivityRunData(); },
+               R"(^\d\d_\d\d_\d\d_\d\d_\d\d_intervalles\.txt$)",
+               "nb de mesures  ; 100 ; 0\r\n"
+               "moyenne calcul\xE9"
+               "e :  0.00000000000000E+0000\r\n"
+               "kk ; ni[kk] ; histo_desinteg =nbdes0[kk]\r\n"}},
+    // Its return button is disabled during a run.
+    {.name = "TForm2",
+     .make = Make<TForm2>,
+     .back = "BitBtn2",
+     .chartPage = "BitBtn11",
+     .save = "BitBtn4",
+     .first = {[] { intervals::LastIntervalRun() = intervals::IntervalRunData(); },
+               R"(^\d{8}_\d\d_\d\d_intervalles\.txt$)",
+               "nb de mesures  ; 10000\r\n"
+               "moyenne en microseconde :  0.00000000000000E+0000\r\n"
+               "largeur des classes de l'histogramme en microseconde ; 100\r\n"
+               "kk ; DeltaT[kk] ; histo_dt_non_desinteg[2,kk] ; nbtr[2,kk]\r\n"}},
+    {.name = "TForm4",
+     .make = Make<TForm4>,
+     .back = "BitBtn2",
+     .page = "BitBtn8",
+     .start = "Button5",
+     .result = "Edit5",
+     .stored = [] { return absorption::AbsorptionTable().measured(5); }},
+    {.name = "TForm5",
+     .make = Make<TForm5>,
+     .back = "BitBtn2",
+     .page = "BitBtn3",
+     .start = "Button0",
+     .result = "Edit0",
+     .stored = [] { return absorption::LeadAbsorptionTable().measured(0); }},
+    {.name = "TForm6",
+     .make = Make<TForm6>,
+     .back = "BitBtn2",
+     .page = "BitBtn8",
+     .start = "Button9",
+     .result = "Edit1",
+     .stored = [] { return absorption::DistanceTable().measured(2); }},
+    {.name = "TForm7", .make = Make<TForm7>, .back = "BitBtn2", .start = "BitBtn1", .result = "Edit10"},
+    {.name = "TForm8",
+     .make = MakePopulation,
+     .back = "BitBtn2",
+     .page = "BitBtn3",
+     .start = "BitBtn1",
+     .save = "BitBtn7",
+     .first = {[] { population::Population() = population::PopulationState(); },
+               R"(^\d{6}_\d\d_\d\d_\d\d_reseau\.txt$)",
+               "ann\xE9"
+               "e\r\nCs 137 ;  reste = ; 100\r\n"
+               " t         ;      n    ;       delta n \r\n"}},
+    {.name = "Tform100",
+     .make = Make<Tform100>,
+     .back = "BitBtn4",
+     .page = "BitBtn3",
+     .background = platform::kLightGreen,
+     .start = "BitBtn1",
+     .result = "Label36"},
+};
+
+// One data row per screen of the table that has what the test needs.
+void AddScreens(const std::function<bool(const ScreenRow&)>& has) {
+  QTest::addColumn<int>("row");
+  for (int i = 0; i < int(std::size(kScreens)); ++i)
+    if (has(kScreens[i])) QTest::newRow(kScreens[i].name) << i;
+}
+
+bool StartsWithPdf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+}
+
+}  // namespace
+
+class SharedBehavioursTest : public test::IsolatedSuite {
+  Q_OBJECT
+
+ private slots:
+  void returnClosesTheScreen_data() {
+    AddScreens([](const ScreenRow&) { return true; });
+  }
+  void returnClosesTheScreen();
+  void returnDuringARunStopsItAndCloses_data() {
+    AddScreens([](const ScreenRow& s) { return s.start; });
+  }
+  void returnDuringARunStopsItAndCloses();
+  void pagePrintsAndGivesTheBackgroundBack_data() {
+    AddScreens([](const ScreenRow& s) { return s.page; });
+  }
+  void pagePrintsAndGivesTheBackgroundBack();
+  void chartPagePrintsOnTheDefaultPrinter_data() {
+    AddScreens([](const ScreenRow& s) { return s.chartPage; });
+  }
+  void chartPagePrintsOnTheDefaultPrinter();
+  void saveBeforeAnyRunWritesTheHeaderOnly_data() {
+    AddScreens([](const ScreenRow& s) { return s.save; });
+  }
+  void saveBeforeAnyRunWritesTheHeaderOnly();
+};
+
+void SharedBehavioursTest::returnClosesTheScreen() {
+  QFETCH(int, row);
+  const std::unique_ptr<platform::ScreenBase> screen = kScreens[row].make();
+  screen->show();
+  QVERIFY(screen->isVisible());
+  CLICK_BUTTON(screen.get(), kScreens[row].back);
+  QVERIFY(!screen->isVisible());
+  QCOMPARE(screen->result(), int(QDialog::Accepted));
+}
+
+void SharedBehavioursTest::returnDuringARunStopsItAndCloses() {
+  QFETCH(int, row);
+  const ScreenRow& s = kScreens[row];
+  const std::unique_ptr<platform::ScreenBase> screen = s.make();
+  screen->show();
+  if (s.result) {  // a finished run first, to see that nothing of it is left
+    CLICK_BUTTON(screen.get(), s.start);
+    QVERIFY2(!Text(screen.get(), s.result).isEmpty(), s.result);
+    QVERIFY(!s.stored || s.stored());
+  }
+  // The return button, clicked at the first pass of the event loop inside the run.
+  bool openAtClick = false;
+  QTimer closer;
+  closer.setInterval(0);
+  connect(&closer, &QTimer::timeout, screen.get(), [&] {
+    if (!screen->isRunning()) return;
+    closer.stop();
+    QTest::mouseClick(screen->findChild<QAbstractButton*>(s.back), Qt::LeftButton);
+    openAtClick = screen->isVisible();
+  });
+  closer.start();
+  CLICK_BUTTON(screen.get(), s.start);
+  QVERIFY(!closer.isActive());  // the run let the click in
+  QVERIFY(openAtClick);         // the run ends first
+  QVERIFY(!screen->isVisible());
+  QVERIFY(!screen->isRunning());
+  QCOMPARE(screen->result(), int(QDialog::Accepted));
+  if (s.result) QVERIFY2(Text(screen.get(), s.result).isEmpty(), s.result);
+  QVERIFY(!s.stored || !s.stored());
+  QVERIFY(services->messages.all().empty());
+  QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void SharedBehavioursTest::pagePrintsAndGivesTheBackgroundBack() {
+  QFETCH(int, row);
+  const ScreenRow& s = kScreens[row];
+  const std::unique_ptr<platform::ScreenBase> screen = s.make();
+  screen->show();
+  services->printing.setCancel(true);
+  CLICK_BUTTON(screen.get(), s.page);
+  QCOMPARE(screen->palette().color(QPalette::Window), s.background);
+  services->printing.setCancel(false);
+  services->printing.setDialogOutput("page.pdf");
+  CLICK_BUTTON(screen.get(), s.page);
+  QCOMPARE(services->printing.dialogsShown(), 2);
+  QVERIFY(StartsWithPdf("page.pdf"));
+  QCOMPARE(screen->palette().color(QPalette::Window), s.background);
+  QVERIFY(services->messages.all().empty());
+}
+
+void SharedBehavioursTest::chartPagePrintsOnTheDefaultPrinter() {
+  QFETCH(int, row);
+  const std::unique_ptr<platform::ScreenBase> screen = kScreens[row].make();
+  screen->show();
+  services->printing.setDefaultOutput("chart.pdf");
+  CLICK_BUTTON(screen.get(), kScreens[row].chartPage);
+  QCOMPARE(services->printing.dialogsShown(), 0);
+  QCOMPARE(services->printing.defaultJobs(), 1);
+  QVERIFY(StartsWithPdf("chart.pdf"));
+  // Without a printer: the message, and the screen stays usable.
+  services->printing.setDefaultOutput({});
+  CLICK_BUTTON(screen.get(), kScreens[row].chartPage);
+  QCOMPARE(services->messages.errors(), QStringList{QString::fromUtf8("Aucune imprimante installée")});
+  QVERIFY(screen->isVisible());
+}
+
+// Before any run of the process, whatever ran in it before.
+void SharedBehavioursTest::saveBeforeAnyRunWritesTheHeaderOnly() {
+  QFETCH(int, row);
+  const ScreenRow& s = kScreens[row];
+  s.first.forgetRuns();
+  const std::unique_ptr<platform::ScreenBase> screen = s.make();
+  screen->show();
+  CLICK_BUTTON(screen.get(), s.save);
+  QVERIFY(services->messages.all().empty());
+  const QStringList files = QDir().entryList(QDir::Files);
+  QCOMPARE(files.size(), 1);
+  QVERIFY2(QRegularExpression(s.first.name).match(files.front()).hasMatch(), qPrintable(files.front()));
+  QFile file(files.front());
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), s.first.bytes);
+}
+
+QTEST_MAIN(SharedBehavioursTest)
+#include "shared_behaviours_test.moc"

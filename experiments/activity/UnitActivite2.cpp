@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
-#include <cmath>
 
 #include "experiments/activity/GaussOrPoissonWindow.h"
 #include "experiments/activity/activity_constants.h"
@@ -200,7 +199,6 @@ void Tform11::startRun() {
   BitBtn1->hide();
   BitBtn11->hide();
   BitBtn7->hide();
-  pi_ = 4 * std::atan(1.0L);
   Label5->show();
   Edit6->hide();
 }
@@ -275,7 +273,7 @@ void Tform11::endOfRun(CountSums sums) {
     Edit3E->setText(FixedText(r.deviation, 3));
     Edit4th->setText(FixedText(r.sqrtMean, 3));
     Edit4T->setText(Integer(r.total));
-    platform::MakeSound(kToneFrequencyHz, kToneDurationMs, kToneVolume, 2 * pi_);
+    platform::MakeSound(kToneFrequencyHz, kToneDurationMs, kToneVolume, kToneTwoPi);
     platform::Chart::setData(Series2, r.referenceX, r.poisson);
     platform::Chart::setData(Series3, r.referenceX, r.gauss);
     platform::Chart::setData(Series1, r.barX, r.barY);

@@ -62,7 +62,6 @@ class Tform11 : public noyalis::platform::ScreenBase {
   void setRealTimeCountersVisible(bool visible);
 
   noyalis::platform::EventPump pump_;
-  long double pi_ = 0;
 
   QPushButton *BitBtn1, *BitBtn2, *BitBtn7, *BitBtn11, *Button2;
   QLabel *Nb_de_mesures, *Moyenne_, *Total, *EcartType, *Label1, *Label3, *Label5, *Label6, *Label7, *Reste_;

@@ -18,7 +18,7 @@ bool DrawCounts(ActivityRunData& data, long double m, std::int32_t n, kernel::Ru
   data.measurements = series.count;
   data.mean = series.mean;
   data.standardDeviation = series.standardDeviation;
-  data.lo = series.min;
+  data.belowSmallest = series.belowSmallest;
   data.hi = series.max;
   return series.count == n && !host.stopRequested();
 }
@@ -65,7 +65,7 @@ ActivityResults EndOfRun(const ActivityRunData& data, CountSums sums) {
   if (r.hasStatistics) {
     r.sqrtMean = std::sqrt(data.mean);
     r.first = FirstObserved(data);
-    for (std::int32_t x = data.lo; x <= data.hi; ++x) {
+    for (std::int32_t x = data.belowSmallest; x <= data.hi; ++x) {
       r.referenceX.push_back(x);
       r.poisson.push_back(static_cast<double>(kernel::PoissonExpected(x, data.mean, n)));
       r.gauss.push_back(static_cast<double>(kernel::GaussExpected(x, data.mean, r.deviation, n)));

@@ -322,7 +322,7 @@ QString TForm8::unitName() const {
 }
 
 void TForm8::maj() {
-  population::maj(Population());
+  UpdateStepProbability(Population());
   const QString name = unitName();
   for (QLabel* label : {Label11, Label15, Label14}) label->setText(name);
 }
@@ -387,7 +387,7 @@ void TForm8::Button1Click() {
     RadioGroup1->hide();
     const RunInputs inputs{SpinEdit3->Value(), SpinEdit2->Value(), RadioGroup2->ItemIndex() == 0,
                            unitName().toStdString(), Edit12->text().toStdString()};
-    population::Button1Click(Population(), inputs, *this, pump_, seams_);
+    RunDecay(Population(), inputs, *this, pump_, seams_);
   });
   RadioGroup1->show();
   setInputsEnabled(true);

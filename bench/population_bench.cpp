@@ -74,7 +74,7 @@ void BM_StepModelAlone(benchmark::State& state) {
   PopulationState population;
   NullObserver observer;
   kernel::NullRunHost host;
-  for (auto _ : state) Button1Click(population, LargestLattice(), observer, host, {{}, 0});
+  for (auto _ : state) RunDecay(population, LargestLattice(), observer, host, {{}, 0});
   benchmark::DoNotOptimize(observer.decays);
   PerStep(state);
 }
@@ -83,7 +83,7 @@ void BM_StepWithLatticeUpdateAndCurvePoint(benchmark::State& state) {
   PopulationState population;
   ChartObserver observer;
   kernel::NullRunHost host;
-  for (auto _ : state) Button1Click(population, LargestLattice(), observer, host, {{}, 0});
+  for (auto _ : state) RunDecay(population, LargestLattice(), observer, host, {{}, 0});
   PerStep(state);
 }
 

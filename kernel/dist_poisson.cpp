@@ -254,7 +254,7 @@ PoissonSeries DistPoisson(long double m, std::int32_t n, std::span<std::int32_t>
   const long double variance = static_cast<long double>(sumOfSquares) / drawn - series.mean * series.mean;
   series.standardDeviation = variance > 0 ? std::sqrt(variance) : 0.0L;
   series.max = largest;
-  series.min = smallest > 0 ? smallest - 1 : 0;
+  series.belowSmallest = smallest > 0 ? smallest - 1 : 0;
   return series;
 }
 

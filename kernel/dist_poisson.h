@@ -15,7 +15,7 @@ struct PoissonSeries {
   long double mean = 0;               // sum / count
   long double standardDeviation = 0;  // √(sumsq / count − mean²), divisor count, no floor
   std::int32_t max = 0;               // largest count
-  std::int32_t min = 0;               // one below the smallest count when that count is positive, else 0
+  std::int32_t belowSmallest = 0;     // one below the smallest count when that count is positive, else 0
 };
 
 // Draws n Poisson counts of mean m [counts] into values[1 … n] and their histogram into

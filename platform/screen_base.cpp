@@ -9,12 +9,15 @@
 
 #include "platform/error_boundary.h"
 #include "platform/picture.h"
+#include "platform/printing.h"
+#include "platform/widgets.h"
 
 namespace noyalis::platform {
 
 namespace {
 constexpr QSize kClientSize{800, 600};  // [px]
 const QString kBackgroundName = QStringLiteral("BackgroundPicture");
+constexpr QColor kCaptionYellow{255, 255, 0};
 }  // namespace
 
 ScreenBase::ScreenBase(QWidget* parent, const QString& objectName, QColor normalBackground)
@@ -64,6 +67,7 @@ void ScreenBase::setBackgroundColor(QColor colour) {
 void ScreenBase::closeScreen() {
   if (running_) {
     closePending_ = true;
+    pump_.requestStop();
     emit closeRequestedDuringRun();
     return;
   }
@@ -71,9 +75,37 @@ void ScreenBase::closeScreen() {
   done(QDialog::Accepted);
 }
 
-void ScreenBase::setRunning(bool running) {
-  running_ = running;
-  if (!running_ && closePending_) closeScreen();
+ScreenBase::RunOutcome ScreenBase::runExclusive(const RunLocks& locks, const std::function<void()>& body) {
+  if (running_) return RunOutcome::Ignored;
+  pump_.reset();
+  running_ = true;
+  lock(locks, true);
+  const bool ended = Guarded(this, body);
+  lock(locks, false);
+  running_ = false;
+  if (closePending_) closeScreen();
+  return ended ? RunOutcome::Ended : RunOutcome::Failed;
+}
+
+void ScreenBase::lock(const RunLocks& locks, bool locked) {
+  for (QWidget* w : locks.disabled) w->setEnabled(!locked);
+  for (QWidget* w : locks.hidden) w->setVisible(!locked);
+  for (QWidget* w : locks.shown) w->setVisible(locked);
+}
+
+void ScreenBase::printUnlessRunning() {
+  if (running_) return;
+  Guarded(this, [this] { PrintScreen(this); });
+}
+
+void ScreenBase::printUnlessRunning(QCustomPlot* chart) {
+  if (running_) return;
+  Guarded(this, [chart] { PrintChart(chart); });
+}
+
+QLabel* ScreenBase::addCaption(const QString& name, const QString& text, int x, int y, int pixelSize,
+                               bool bold) {
+  return MakeLabel(this, name, text, x, y, kCaptionYellow, pixelSize, bold);
 }
 
 bool ScreenBase::FormKeyDown(int key, Qt::KeyboardModifiers) {

@@ -27,7 +27,8 @@ struct TextEntry {
 using TextTable = std::span<const TextEntry>;
 
 struct ScreenTexts {
-  TextTable FR, UK, IT, ES, AL;
+  TextTable FR, UK, IT, ES;
+  TextTable AL;  // German, the table the language code "DE" chooses
 };
 
 // Applies one table to the screen and its children; a name that matches nothing raises

@@ -38,10 +38,9 @@ class FitToText final : public QObject {
   QLabel* label_;
 };
 
-}  // namespace
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, QColor colour,
-                  int pixelSize, bool bold) {
+// A transparent label in the given colour and type (pixel size 0: the parent's).
+QLabel* StyledLabel(QWidget* parent, const QString& name, const QString& text, QColor colour, int pixelSize,
+                    bool bold) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   label->setAutoFillBackground(false);
@@ -52,9 +51,25 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
   if (pixelSize > 0) font.setPixelSize(pixelSize);
   font.setBold(bold);
   label->setFont(font);
+  return label;
+}
+
+}  // namespace
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, QColor colour,
+                  int pixelSize, bool bold) {
+  QLabel* label = StyledLabel(parent, name, text, colour, pixelSize, bold);
   label->move(x, y);
   label->adjustSize();
   new FitToText(label);
+  return label;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRect box, QColor colour,
+                  int pixelSize, Qt::Alignment alignment) {
+  QLabel* label = StyledLabel(parent, name, text, colour, pixelSize, false);
+  label->setGeometry(box);
+  label->setAlignment(alignment);
   return label;
 }
 

@@ -15,7 +15,6 @@
 #include "platform/chart.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
-#include "platform/printing.h"
 #include "platform/spin_edit.h"
 #include "platform/widgets.h"
 
@@ -23,8 +22,6 @@ using namespace noyalis;
 using namespace noyalis::absorption;
 
 namespace {
-
-constexpr QColor kLabelColour{255, 255, 0};
 
 constexpr SlotControls kSlots[] = {
     {"Button0", "0mm", "Edit0", "Edit13"},   {"Button1", "0.1mm", "Edit1", "Edit14"},
@@ -54,10 +51,6 @@ const SlotScreenLayout kLayout{
                      beta::kDefaultCountingTimeMs},
 };
 
-QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
-  return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kLabelColour);
-}
-
 }  // namespace
 
 TForm4::TForm4(QWidget* parent, PoissonDraw draw)
@@ -67,11 +60,11 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
 
   BitBtn2 = platform::MakePictureButton(this, "BitBtn2", ":/pictures/glyph_back.svg", {}, 0, 0, 45, 40,
                                         "Retour au menu précédent");
-  Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 57, 3);
+  Nb_de_mesures = addCaption("Nb_de_mesures", "Nb de mesures", 57, 3);
   SpinEdit1->setGeometry(57, 20, 90, 24);
-  Label1 = YellowLabel(this, "Label1", "Duree Comptage ms", 185, 3);
+  Label1 = addCaption("Label1", "Duree Comptage ms", 185, 3);
   SpinEdit2->setGeometry(185, 20, 90, 24);
-  Label11 = YellowLabel(this, "Label11", "La distance est de 4.25 cm", 300, 24);
+  Label11 = addCaption("Label11", "La distance est de 4.25 cm", 300, 24);
 
   // The plot buttons show the Greek letters themselves.
   BitBtn5 =
@@ -87,8 +80,8 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
   BitBtn8 = platform::MakePictureButton(this, "BitBtn8", ":/pictures/glyph_print.svg", "Page", 700, 6, 90, 36,
                                         "Impression");
 
-  Label5 = YellowLabel(this, "Label5", "Pour chaque épaisseur on a la Moyenne", 10, 60);
-  Label8 = YellowLabel(this, "Label8", "et l' EcartType", 10, 80);
+  Label5 = addCaption("Label5", "Pour chaque épaisseur on a la Moyenne", 10, 60);
+  Label8 = addCaption("Label8", "et l' EcartType", 10, 80);
   // The French layout text; the French table corrects its spelling.
   Memo3 = MakeNoteBox(
       this, "Memo3",
@@ -247,6 +240,5 @@ void TForm4::TraceBeta() {
 }
 
 void TForm4::BitBtn8Click() {
-  if (isRunning()) return;
-  platform::Guarded(this, [&] { platform::PrintScreen(this); });
+  printUnlessRunning();
 }

@@ -14,7 +14,6 @@
 #include "platform/chart.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
-#include "platform/printing.h"
 #include "platform/spin_edit.h"
 #include "platform/widgets.h"
 
@@ -23,7 +22,6 @@ using namespace noyalis::absorption;
 
 namespace {
 
-constexpr QColor kLabelColour{255, 255, 0};
 constexpr int kFitDecimals = 3;
 constexpr double kAxisHeadroom = 1.05;  // the axes' maxima sit 5 % above the data
 
@@ -52,10 +50,6 @@ const SlotScreenLayout kLayout{
                      distance::kCountingTimeStepMs, distance::kDefaultCountingTimeMs},
 };
 
-QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
-  return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kLabelColour);
-}
-
 }  // namespace
 
 TForm6::TForm6(QWidget* parent, PoissonDraw draw)
@@ -65,24 +59,23 @@ TForm6::TForm6(QWidget* parent, PoissonDraw draw)
 
   BitBtn2 = platform::MakePictureButton(this, "BitBtn2", ":/pictures/glyph_back.svg", {}, 0, 0, 45, 40,
                                         "Retour au menu précédent");
-  Label9 = platform::MakeLabel(this, "Label9", "Influence de la distance source-compteur", 60, 6,
-                               kLabelColour, 20, true);
-  Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 10, 44);
+  Label9 = addCaption("Label9", "Influence de la distance source-compteur", 60, 6, 20, true);
+  Nb_de_mesures = addCaption("Nb_de_mesures", "Nb de mesures", 10, 44);
   SpinEdit1->setGeometry(10, 61, 95, 24);
   SpinEdit1->setToolTip("entre 2 et 10 000");
-  Label1 = YellowLabel(this, "Label1", "Durée de Comptage ms", 175, 44);
+  Label1 = addCaption("Label1", "Durée de Comptage ms", 175, 44);
   SpinEdit2->setGeometry(175, 61, 95, 24);
   SpinEdit2->setToolTip("entre 50 et 1000 000");
-  Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 335, 44);
+  Moyenne_ = addCaption("Moyenne_", "Moyenne", 335, 44);
   Edit2M = platform::MakeEdit(this, "Edit2M", 330, 62, 85);
-  Total = YellowLabel(this, "Total", "Total", 430, 44);
+  Total = addCaption("Total", "Total", 430, 44);
   Edit4T = platform::MakeEdit(this, "Edit4T", 425, 62, 85);
-  EcartType = YellowLabel(this, "EcartType", "EcartType", 525, 44);
+  EcartType = addCaption("EcartType", "EcartType", 525, 44);
   Edit3E = platform::MakeEdit(this, "Edit3E", 520, 62, 85);
 
-  Label11 = YellowLabel(this, "Label11", "Distance", 10, 93);
-  Label5 = YellowLabel(this, "Label5", "Moyenne", 512, 141);
-  Label8 = YellowLabel(this, "Label8", "EcartType", 512, 165);
+  Label11 = addCaption("Label11", "Distance", 10, 93);
+  Label5 = addCaption("Label5", "Moyenne", 512, 141);
+  Label8 = addCaption("Label8", "EcartType", 512, 165);
   for (int k = 0; k < 5; ++k)
     meanBox(k)->setToolTip("DoubleClicquer sur la valeur de la moyenne pour supprimer la mesure");
   BitBtn5 = platform::MakeButton(this, "BitBtn5", QString::fromUtf8("β γ"), 520, 98, 60, 36,
@@ -183,6 +176,5 @@ void TForm6::BitBtn5Click() {
 }
 
 void TForm6::BitBtn8Click() {
-  if (isRunning()) return;
-  platform::Guarded(this, [&] { platform::PrintScreen(this); });
+  printUnlessRunning();
 }

@@ -13,7 +13,6 @@
 #include "platform/chart.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
-#include "platform/printing.h"
 #include "platform/spin_edit.h"
 #include "platform/widgets.h"
 
@@ -22,7 +21,6 @@ using namespace noyalis::absorption;
 
 namespace {
 
-constexpr QColor kLabelColour{255, 255, 0};
 constexpr int kResultDecimals = 5;
 constexpr double kLowestHeight = -2.5, kHighestHeight = 0.5;  // the fixed vertical axis
 
@@ -50,10 +48,6 @@ const SlotScreenLayout kLayout{
                      lead::kDefaultCountingTimeMs},
 };
 
-QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
-  return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kLabelColour);
-}
-
 QLineEdit* BorderlessEdit(QWidget* parent, const char* name, int x, int y) {
   QLineEdit* edit = platform::MakeEdit(parent, name, x, y, 90);
   edit->setFrame(false);
@@ -71,14 +65,14 @@ TForm5::TForm5(QWidget* parent, PoissonDraw draw)
 
   BitBtn2 = platform::MakePictureButton(this, "BitBtn2", ":/pictures/glyph_back.svg", "Menu", 0, 0, 90, 40,
                                         "Retour au menu précédent");
-  Label14 = platform::MakeLabel(this, "Label14", "Absorption par le Plomb", 110, 4, kLabelColour, 24, true);
-  Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 110, 42);
+  Label14 = addCaption("Label14", "Absorption par le Plomb", 110, 4, 24, true);
+  Nb_de_mesures = addCaption("Nb_de_mesures", "Nb de mesures", 110, 42);
   SpinEdit1->setGeometry(110, 59, 90, 24);
   SpinEdit1->setToolTip("entre 2 et 10 000");
-  Label1 = YellowLabel(this, "Label1", "Duree_Comptage ms", 260, 42);
+  Label1 = addCaption("Label1", "Duree_Comptage ms", 260, 42);
   SpinEdit2->setGeometry(260, 59, 90, 24);
   SpinEdit2->setToolTip("entre 500 et 1000 000");
-  Label6 = YellowLabel(this, "Label6", "La distance source-compteur est de 3cm", 370, 63);
+  Label6 = addCaption("Label6", "La distance source-compteur est de 3cm", 370, 63);
   BitBtn5 = platform::MakeButton(this, "BitBtn5", QString::fromUtf8("γ"), 660, 44, 45, 36, "Trace");
   QFont greek = BitBtn5->font();
   greek.setPixelSize(18);
@@ -94,8 +88,8 @@ TForm5::TForm5(QWidget* parent, PoissonDraw draw)
   Label5->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   Label5->setGeometry(10, 86, 128, 36);
   Label5->setStyleSheet("color: yellow;");
-  Label13 = YellowLabel(this, "Label13", "Moyenne", 10, 129);
-  Label8 = YellowLabel(this, "Label8", "EcartType", 10, 154);
+  Label13 = addCaption("Label13", "Moyenne", 10, 129);
+  Label8 = addCaption("Label8", "EcartType", 10, 154);
   // The French hints stay where a language names no box.
   for (int k = 0; k < table().size(); ++k)
     meanBox(k)->setToolTip("DoubleCliquer sur la valeur de la moyenne pour supprimer la mesure");
@@ -180,6 +174,5 @@ void TForm5::Button14TraceClick() {
 }
 
 void TForm5::ImpressionClick() {
-  if (isRunning()) return;
-  platform::Guarded(this, [&] { platform::PrintScreen(this); });
+  printUnlessRunning();
 }

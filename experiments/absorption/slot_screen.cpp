@@ -41,8 +41,7 @@ SlotScreen::SlotScreen(QWidget* parent, const SlotScreenLayout& layout, PoissonD
     means_.push_back(mean);
     deviations_.push_back(deviation);
   }
-  // Leaving during a series ends it: nothing is stored and the screen closes once it has stopped.
-  connect(this, &ScreenBase::closeRequestedDuringRun, this, [this] { pump_.requestStop(); });
+  seriesLocks_.disabled.assign(buttons_.begin(), buttons_.end());
 }
 
 void SlotScreen::resetSlots() {
@@ -51,7 +50,7 @@ void SlotScreen::resetSlots() {
 }
 
 void SlotScreen::lockDuringSeries(std::initializer_list<QWidget*> controls) {
-  for (QWidget* w : controls) locked_.emplace_back(w);
+  seriesLocks_.disabled.insert(seriesLocks_.disabled.end(), controls);
 }
 
 void SlotScreen::emptySlotBoxes(int slot) {
@@ -78,20 +77,9 @@ bool SlotScreen::eventFilter(QObject* watched, QEvent* event) {
   return ScreenBase::eventFilter(watched, event);
 }
 
-void SlotScreen::setSeriesControlsEnabled(bool enabled) {
-  for (QPushButton* b : buttons_) b->setEnabled(enabled);
-  for (const QPointer<QWidget>& w : locked_)
-    if (w) w->setEnabled(enabled);
-}
-
+// Leaving during a series ends it: nothing is stored and the screen closes once it has stopped.
 void SlotScreen::ButtonClick(int slot) {
-  if (isRunning()) return;
-  pump_.reset();
-  setRunning(true);
-  setSeriesControlsEnabled(false);
-  platform::Guarded(this, [&] { ActiviteClick(slot); });
-  setSeriesControlsEnabled(true);
-  setRunning(false);
+  runExclusive(seriesLocks_, [&] { ActiviteClick(slot); });
 }
 
 // One series at the slot; the boxes of the slot stay empty while it runs.
@@ -99,8 +87,8 @@ void SlotScreen::ActiviteClick(int slot) {
   emptySlotBoxes(slot);
   layout_.experiment.table().erase(slot);
   seriesStarted();
-  pump_.yieldStage();
-  if (pump_.stopRequested()) return;
+  pump().yieldStage();
+  if (pump().stopRequested()) return;
 
   std::uint32_t items = 0;
   std::int64_t lastShownMs = platform::Clock().nowMs();
@@ -113,7 +101,7 @@ void SlotScreen::ActiviteClick(int slot) {
     seriesProgress(i, total);
   };
   const std::optional<SeriesResult> r =
-      MeasureSlot(layout_.experiment, slot, n, SpinEdit2->Value(), series_, pump_, progress);
+      MeasureSlot(layout_.experiment, slot, n, SpinEdit2->Value(), series_, pump(), progress);
   if (!r) return;
   meanBox(slot)->setText(platform::FixedText(r->mean, layout_.meanDecimals));
   deviationBox(slot)->setText(platform::FixedText(r->deviation, layout_.deviationDecimals));

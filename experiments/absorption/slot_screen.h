@@ -4,13 +4,11 @@
 // slot, runs a series and stores its mean and deviation; a double-click on a mean box deletes the
 // slot. What differs between the aluminium, lead and distance screens is data (SlotScreenLayout);
 // their plots are their own.
-#include <QPointer>
 #include <span>
 #include <vector>
 
 #include "experiments/absorption/counting_series.h"
 #include "experiments/absorption/slot_experiment.h"
-#include "platform/event_pump.h"
 #include "platform/screen_base.h"
 
 class QLineEdit;
@@ -79,16 +77,14 @@ class SlotScreen : public platform::ScreenBase {
   platform::SpinEdit* SpinEdit2;  // counting time of one measurement [ms]
 
  private:
-  void setSeriesControlsEnabled(bool enabled);
   void emptySlotBoxes(int slot);
   void ActiviteClick(int slot);
 
   SlotScreenLayout layout_;
   CountingSeries series_;
-  platform::EventPump pump_;
   std::vector<QPushButton*> buttons_;
   std::vector<QLineEdit*> means_, deviations_;
-  std::vector<QPointer<QWidget>> locked_;
+  RunLocks seriesLocks_;  // the slot buttons and the controls lockDuringSeries() names
 };
 
 }  // namespace noyalis::absorption

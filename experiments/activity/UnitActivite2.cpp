@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
-#include <cmath>
 
 #include "experiments/activity/GaussOrPoissonWindow.h"
 #include "experiments/activity/activity_constants.h"
@@ -14,7 +13,6 @@
 #include "platform/chart.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
-#include "platform/printing.h"
 #include "platform/radio_group.h"
 #include "platform/services.h"
 #include "platform/sound.h"
@@ -27,14 +25,9 @@ using platform::FixedText;
 
 namespace {
 
-constexpr QColor kLabelColour{255, 255, 0};
 constexpr QColor kPaleStrip{255, 255, 204};
 // Points are filled with the colour value 1 (almost black); outlines keep the series' colours.
 constexpr QColor kPointFill{1, 0, 0};
-
-QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, int y, int pixelSize = 0) {
-  return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kLabelColour, pixelSize);
-}
 
 // The captions over the four result boxes stand 113 to 137 px apart: in a smaller type the
 // longest ("Standard Deviation") still ends a space before the next one begins.
@@ -55,7 +48,7 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
 
   BitBtn2 = platform::MakePictureButton(this, "BitBtn2", ":/pictures/glyph_back.svg", {}, 0, 0, 45, 40,
                                         "Retour au menu précédent");
-  Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 57, 3);
+  Nb_de_mesures = addCaption("Nb_de_mesures", "Nb de mesures", 57, 3);
   SpinEdit1 =
       new platform::SpinEdit(this, "SpinEdit1", kMinMeasurements, kMaxMeasurements, 1, kDefaultMeasurements);
   SpinEdit1->setGeometry(109, 26, 100, 24);
@@ -65,28 +58,28 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
       new platform::RadioGroup(this, "RadioGroup1", "Distance en cm", distances, 5, kDefaultDistanceIndex);
   RadioGroup1->setGeometry(286, 6, 289, 43);
   RadioGroup1->setColours(QColor(0, 0, 128), Qt::yellow, Qt::white);
-  Label5 = YellowLabel(this, "Label5", "Mesure en cours", 583, 24);
+  Label5 = addCaption("Label5", "Mesure en cours", 583, 24);
 
-  Moyenne_ = YellowLabel(this, "Moyenne_", "Moyenne", 164, 53, kResultCaptionPx);
+  Moyenne_ = addCaption("Moyenne_", "Moyenne", 164, 53, kResultCaptionPx);
   Edit2M = platform::MakeEdit(this, "Edit2M", 148, 67, 105);
-  Total = YellowLabel(this, "Total", "Total", 299, 53, kResultCaptionPx);
+  Total = addCaption("Total", "Total", 299, 53, kResultCaptionPx);
   Edit4T = platform::MakeEdit(this, "Edit4T", 278, 67, 105);
-  EcartType = YellowLabel(this, "EcartType", "EcartType", 411, 53, kResultCaptionPx);
+  EcartType = addCaption("EcartType", "EcartType", 411, 53, kResultCaptionPx);
   Edit3E = platform::MakeEdit(this, "Edit3E", 411, 67, 100);
-  Label3 = YellowLabel(this, "Label3", "EctTh", 526, 53, kResultCaptionPx);
+  Label3 = addCaption("Label3", "EctTh", 526, 53, kResultCaptionPx);
   Edit4th = platform::MakeEdit(this, "Edit4th", 524, 67, 100);
 
   RadioGroup2 = new platform::RadioGroup(this, "RadioGroup2", "Tracé ", {"Temps réel", "Simulation"}, 1, 1);
   RadioGroup2->setGeometry(8, 61, 123, 72);
   RadioGroup2->setStyleSheet("QGroupBox, QRadioButton { color: yellow; }");
-  Label1 = YellowLabel(this, "Label1", "Duree Comptage ms", 392, 95);
+  Label1 = addCaption("Label1", "Duree Comptage ms", 392, 95);
   SpinEdit2 = new platform::SpinEdit(this, "SpinEdit2", kMinCountingTimeMs, kMaxCountingTimeMs,
                                      kCountingTimeStepMs, kDefaultCountingTimeMs);
   SpinEdit2->setGeometry(455, 113, 90, 24);
   Button2 = platform::MakeButton(
       this, "Button2", "Histo./Valeurs", 146, 106, 110, 28,
       "Cliquer pour passer de l'histogramme au tableau des 32 premières valeurs non nulles");
-  Label6 = YellowLabel(this, "Label6", "", 266, 122);
+  Label6 = addCaption("Label6", "", 266, 122);
   BitBtn1 = platform::MakePictureButton(this, "BitBtn1", ":/pictures/glyph_start.svg", {}, 556, 99, 72, 36,
                                         "Départ de la mesure,ESC ou Fin =Arret, Pause=pause");
   BitBtn11 = platform::MakePictureButton(this, "BitBtn11", ":/pictures/glyph_print.svg", "Page", 635, 98, 85,
@@ -101,9 +94,9 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
         platform::MakeEdit(this, QString("Edit%1").arg(8 + j), 104 + j * 528 / (kLastCounts - 1), 151, 55);
 
   Edit5 = platform::MakeEdit(this, "Edit5", 10, 148, 80);
-  Reste_ = YellowLabel(this, "Reste_", "Reste", 20, 176);
+  Reste_ = addCaption("Reste_", "Reste", 20, 176);
   Edit52 = platform::MakeEdit(this, "Edit52", 10, 192, 80);
-  Label7 = YellowLabel(this, "Label7", "N", 28, 232);
+  Label7 = addCaption("Label7", "N", 28, 232);
   Edit1C = platform::MakeEdit(this, "Edit1C", 10, 246, 80);
 
   // The histogram table lies under the chart: four columns, eight rows, read row by row.
@@ -133,11 +126,9 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   connect(BitBtn7, &QPushButton::clicked, this, &Tform11::BitBtn7Click);
   connect(BitBtn11, &QPushButton::clicked, this, &Tform11::BitBtn11Click);
   connect(Button2, &QPushButton::clicked, this, &Tform11::Button2Click);
-  // Leaving during a run stops it quietly; the screen closes as soon as it has stopped.
-  connect(this, &ScreenBase::closeRequestedDuringRun, this, [this] { pump_.requestStop(); });
 
   Init0();
-  showIdle();
+  Label5->hide();
   Edit6->hide();
   setRealTimeCountersVisible(false);
 }
@@ -170,38 +161,18 @@ void Tform11::clearSeries() {
   Chart1->redraw();
 }
 
-void Tform11::showIdle() {
-  Label5->hide();
-  BitBtn1->show();
-  BitBtn11->show();
-  BitBtn7->show();
-}
-
 void Tform11::setRealTimeCountersVisible(bool visible) {
   for (QWidget* w : std::initializer_list<QWidget*>{Edit1C, Edit5, Edit52, Reste_, Label7})
     w->setVisible(visible);
 }
 
-void Tform11::BitBtn1Click() {
-  if (isRunning()) return;
-  runGuarded(RadioGroup2->ItemIndex() == 1 ? &Tform11::ActiviteClick : &Tform11::ActiviteClickTR);
-}
-
 // One run at a time; a failure or a stop leaves the screen idle with its buttons back.
-void Tform11::runGuarded(Run run) {
-  pump_.reset();
-  setRunning(true);
-  platform::Guarded(this, [&] { (this->*run)(); });
-  showIdle();
-  setRunning(false);
+void Tform11::BitBtn1Click() {
+  const auto run = RadioGroup2->ItemIndex() == 1 ? &Tform11::ActiviteClick : &Tform11::ActiviteClickTR;
+  runExclusive({.hidden = {BitBtn1, BitBtn11, BitBtn7}, .shown = {Label5}}, [&] { (this->*run)(); });
 }
 
 void Tform11::startRun() {
-  BitBtn1->hide();
-  BitBtn11->hide();
-  BitBtn7->hide();
-  pi_ = 4 * std::atan(1.0L);
-  Label5->show();
   Edit6->hide();
 }
 
@@ -217,11 +188,11 @@ RunSize Tform11::applyLimits(bool realTime) {
 bool Tform11::drawCounts(RunSize size) {
   ClearRun(LastActivityRun());
   clearSeries();
-  pump_.yieldStage();
+  pump().yieldStage();
   clearResultEdits();
   const long double m = MeanCount(RadioGroup1->ItemIndex(), size.countingTimeMs);
-  pump_.yieldStage();
-  return !pump_.stopRequested() && DrawCounts(LastActivityRun(), m, size.measurements, pump_);
+  pump().yieldStage();
+  return !pump().stopRequested() && DrawCounts(LastActivityRun(), m, size.measurements, pump());
 }
 
 void Tform11::ActiviteClick() {
@@ -229,7 +200,7 @@ void Tform11::ActiviteClick() {
   setRealTimeCountersVisible(false);
   const RunSize size = applyLimits(false);
   if (!drawCounts(size)) return;
-  const std::optional<CountSums> sums = PassThroughCounts(LastActivityRun(), pump_);
+  const std::optional<CountSums> sums = PassThroughCounts(LastActivityRun(), pump());
   if (sums) endOfRun(*sums);
 }
 
@@ -239,33 +210,33 @@ void Tform11::ActiviteClickTR() {
   if (!drawCounts(size)) return;
   RealTimeReveal reveal(LastActivityRun());
   setRealTimeCountersVisible(true);
-  pump_.yieldStage();
+  pump().yieldStage();
   for (std::int32_t k = 1; k <= size.measurements; ++k) {
     const RealTimeReveal::Step step = reveal.reveal(k);
     Edit5->setText(QString::number(step.k));
     Edit52->setText(QString::number(step.remaining));
-    pump_.yieldStage();
-    if (pump_.stopRequested()) return;
+    pump().yieldStage();
+    if (pump().stopRequested()) return;
     TraceTempsReel(reveal, size.countingTimeMs);
-    if (pump_.stopRequested()) return;
+    if (pump().stopRequested()) return;
     Edit2M->setText(FixedText(step.runningMean, 3));
     Edit4T->setText(Integer(step.runningTotal));
     Edit1C->setText(QString::number(step.value));
-    pump_.yieldStage();
-    if (pump_.stopRequested()) return;
+    pump().yieldStage();
+    if (pump().stopRequested()) return;
   }
   endOfRun(reveal.sums());
 }
 
 void Tform11::TraceTempsReel(const RealTimeReveal& reveal, int countingTimeMs) {
-  pump_.sleepMs(countingTimeMs - kRealTimeStepOverheadMs);
-  pump_.yieldStage();
-  if (pump_.stopRequested()) return;
+  pump().sleepMs(countingTimeMs - kRealTimeStepOverheadMs);
+  pump().yieldStage();
+  if (pump().stopRequested()) return;
   std::vector<double> x, y;
   reveal.runningBars(x, y);
   platform::Chart::setData(Series1, x, y);
   Chart1->redraw();
-  pump_.yieldStage();
+  pump().yieldStage();
 }
 
 void Tform11::endOfRun(CountSums sums) {
@@ -275,18 +246,17 @@ void Tform11::endOfRun(CountSums sums) {
     Edit3E->setText(FixedText(r.deviation, 3));
     Edit4th->setText(FixedText(r.sqrtMean, 3));
     Edit4T->setText(Integer(r.total));
-    platform::MakeSound(kToneFrequencyHz, kToneDurationMs, kToneVolume, 2 * pi_);
+    platform::MakeSound(kToneFrequencyHz, kToneDurationMs, kToneVolume, kToneTwoPi);
     platform::Chart::setData(Series2, r.referenceX, r.poisson);
     platform::Chart::setData(Series3, r.referenceX, r.gauss);
     platform::Chart::setData(Series1, r.barX, r.barY);
     Chart1->redraw();
     for (int j = 0; j < kTableSize; ++j) tableEdits_[j]->setText(QString::fromStdString(r.table[j]));
   }
-  Label5->hide();
   if (r.lastTen)
     for (int j = 0; j < kLastCounts; ++j) lastCountEdits_[j]->setText(QString::number((*r.lastTen)[j]));
   Edit6->show();
-  showIdle();
+  BitBtn1->show();  // before the run ends, so that it can take the focus
   BitBtn1->setFocus();
 }
 
@@ -304,7 +274,7 @@ void Tform11::BitBtn7Click() {
 }
 
 void Tform11::BitBtn11Click() {
-  platform::Guarded(this, [&] { platform::PrintScreen(this); });
+  printUnlessRunning();
 }
 
 bool Tform11::FormKeyDown(int key, Qt::KeyboardModifiers) {
@@ -314,7 +284,7 @@ bool Tform11::FormKeyDown(int key, Qt::KeyboardModifiers) {
       return true;
     case Qt::Key_Escape:
     case Qt::Key_Delete:
-      if (isRunning()) pump_.requestStop();
+      stopRun();
       Init0();
       platform::Messages().information(this, "Arret utilisateur");
       return key == Qt::Key_Escape;  // Delete still reaches the control that has the focus

@@ -5,7 +5,6 @@
 
 #include "experiments/activity/activity_limits.h"
 #include "experiments/activity/activity_run.h"
-#include "platform/event_pump.h"
 #include "platform/screen_base.h"
 
 class QLabel;
@@ -47,8 +46,6 @@ class Tform11 : public noyalis::platform::ScreenBase {
   bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
 
  private:
-  using Run = void (Tform11::*)();
-  void runGuarded(Run run);
   void startRun();
   noyalis::activity::RunSize applyLimits(bool realTime);
   bool drawCounts(noyalis::activity::RunSize size);
@@ -58,11 +55,7 @@ class Tform11 : public noyalis::platform::ScreenBase {
   void fitQuestion();
   void clearResultEdits();
   void clearSeries();
-  void showIdle();
   void setRealTimeCountersVisible(bool visible);
-
-  noyalis::platform::EventPump pump_;
-  long double pi_ = 0;
 
   QPushButton *BitBtn1, *BitBtn2, *BitBtn7, *BitBtn11, *Button2;
   QLabel *Nb_de_mesures, *Moyenne_, *Total, *EcartType, *Label1, *Label3, *Label5, *Label6, *Label7, *Reste_;

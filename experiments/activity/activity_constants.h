@@ -1,6 +1,7 @@
 #pragma once
 // The activity experiment's fixed quantities, with their units.
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace noyalis::activity {
@@ -41,5 +42,8 @@ inline constexpr int kLastCounts = 10;
 inline constexpr std::int32_t kToneFrequencyHz = 440;
 inline constexpr std::int32_t kToneDurationMs = 100;
 inline constexpr std::int32_t kToneVolume = 100;
+// The tone's 2π, 8 · arctan 1 in extended precision: the samples are truncated, so the 2π that
+// builds them is part of the sound (the population's click has its own, a decimal constant).
+inline const long double kToneTwoPi = 8 * std::atan(1.0L);
 
 }  // namespace noyalis::activity

@@ -20,7 +20,7 @@ bool DrawCounts(ActivityRunData& data, long double m, std::int32_t n, kernel::Ru
   data.measurements = series.count;
   data.mean = series.mean;
   data.standardDeviation = series.standardDeviation;
-  data.lo = series.min;
+  data.belowSmallest = series.belowSmallest;
   data.hi = series.max;
   return series.count == n && !host.stopRequested();
 }

@@ -38,7 +38,7 @@ struct ActivityResults {
   long double sqrtMean = 0;    // the Poisson law's deviation [counts]
   long double total = 0;       // sum of all counts
   std::int32_t first = 0;      // the smallest count observed
-  // Reference points for x = lo … hi, and histogram bars for x = first … hi.
+  // Reference points for x = belowSmallest … hi, and histogram bars for x = first … hi.
   std::vector<double> referenceX, poisson, gauss;
   std::vector<double> barX, barY;
   // "v : h" for v = first … first + 31.

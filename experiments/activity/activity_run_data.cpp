@@ -16,7 +16,7 @@ void ClearRun(ActivityRunData& data) {
   data.measurements = 0;
   data.mean = 0;
   data.standardDeviation = 0;
-  data.lo = 0;
+  data.belowSmallest = 0;
   data.hi = 0;
 }
 

@@ -18,8 +18,8 @@ struct ActivityRunData {
   std::int32_t measurements = 0;      // N of the last run (0 before the first)
   long double mean = 0;               // [counts]
   long double standardDeviation = 0;  // [counts], divisor N, no floor
-  std::int32_t lo = 0;  // one below the smallest count when it is positive, else the smallest count
-  std::int32_t hi = 0;  // the largest count
+  std::int32_t belowSmallest = 0;     // one below the smallest count when it is positive, else 0
+  std::int32_t hi = 0;                // the largest count
 };
 
 // Empties the record at the start of a run: no measurements, mean 0, the histogram zeroed, so a

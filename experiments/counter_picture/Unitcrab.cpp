@@ -10,19 +10,15 @@
 using namespace noyalis;
 
 namespace {
-
-QLabel* Caption(QWidget* parent, const char* name, const char* text, int x, int y) {
-  return platform::MakeLabel(parent, name, text, x, y, Qt::yellow, 16, true);
-}
-
+constexpr int kCaptionPx = 16;
 }  // namespace
 
 Tform200::Tform200(QWidget* parent) : ScreenBase(parent, "Tform200", platform::kLightGreen) {
   setWindowTitle("CRAB");
   setBackgroundPicture(":/pictures/counter_instrument.svg");
-  Label36 = Caption(this, "Label36", "Compteur GEIGER MULLER", 70, 60);
-  Label37 = Caption(this, "Label37", "Source radioactive", 330, 60);
-  Label1 = Caption(this, "Label1", "Ecrans", 600, 60);
+  Label36 = addCaption("Label36", "Compteur GEIGER MULLER", 70, 60, kCaptionPx, true);
+  Label37 = addCaption("Label37", "Source radioactive", 330, 60, kCaptionPx, true);
+  Label1 = addCaption("Label1", "Ecrans", 600, 60, kCaptionPx, true);
   BitBtn4 = platform::MakePictureButton(this, "BitBtn4", ":/pictures/glyph_back.svg", {}, 0, 0, 40, 40,
                                         "Retour au menu précédent");
   connect(BitBtn4, &QPushButton::clicked, this, &Tform200::BitBtn4Click);

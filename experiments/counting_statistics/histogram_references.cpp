@@ -16,8 +16,9 @@ HistogramChart Chart(std::span<const Count> histogram, std::int32_t firstCount, 
   if (firstIndex == lastIndex) return chart;
   chart.first = firstCount + static_cast<std::int32_t>(firstIndex);
   chart.hi = firstCount + static_cast<std::int32_t>(lastIndex - 1);
-  const std::int32_t lo = chart.first > 0 ? chart.first - 1 : chart.first;
-  for (std::int32_t x = lo; x <= chart.hi; ++x) {
+  // The reference curves start one below the smallest count (never below 0).
+  const std::int32_t referenceStart = chart.first > 0 ? chart.first - 1 : chart.first;
+  for (std::int32_t x = referenceStart; x <= chart.hi; ++x) {
     chart.referenceX.push_back(x);
     chart.poisson.push_back(static_cast<double>(kernel::PoissonExpected(x, mean, n)));
     chart.gauss.push_back(static_cast<double>(kernel::GaussExpected(x, mean, deviation, n)));

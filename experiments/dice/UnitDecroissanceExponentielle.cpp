@@ -1,7 +1,5 @@
 #include "experiments/dice/UnitDecroissanceExponentielle.h"
 
-#include <QApplication>
-#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLinearGradient>
@@ -17,12 +15,12 @@
 #include "experiments/dice/narrowing_cell_delegate.h"
 #include "platform/chart.h"
 #include "platform/edge_points.h"
-#include "platform/error_boundary.h"
+#include "platform/focus_leave.h"
 #include "platform/language.h"
-#include "platform/printing.h"
 #include "platform/radio_group.h"
 #include "platform/services.h"
 #include "platform/spin_edit.h"
+#include "platform/wait_cursor.h"
 #include "platform/widgets.h"
 
 using namespace noyalis;
@@ -34,29 +32,13 @@ constexpr QColor kLightCyan{204, 255, 255};
 constexpr QColor kLightYellow{255, 255, 204};
 constexpr QColor kBrown{128, 64, 0};
 constexpr QColor kGreen{0, 160, 0};
-constexpr int kCellWidth = 70;    // [px]
-constexpr int kCellHeight = 20;   // [px]
-constexpr int kTableFontPx = 14;  // [px]
-constexpr int kChartLabelPx = 11;
+constexpr int kCellWidth = 70;     // [px]
+constexpr int kCellHeight = 20;    // [px]
+constexpr int kTableFontPx = 14;   // [px]
+constexpr int kChartLabelPx = 11;  // [px]
 
 QString Text(const std::string& s) {
   return QString::fromStdString(s);
-}
-
-// A label placed inside a chart, at a fixed place, in a small font.
-QLabel* ChartLabel(QWidget* chart, const char* name, const char* text, QRect geometry, QColor colour,
-                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-  auto* label = new QLabel(QString::fromUtf8(text), chart);
-  label->setObjectName(name);
-  label->setGeometry(geometry);
-  label->setAlignment(alignment);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-  QFont font = label->font();
-  font.setPixelSize(kChartLabelPx);
-  label->setFont(font);
-  return label;
 }
 
 void ShadeChart(platform::Chart* chart, QPointF from, QPointF to, QColor towards, const char* titleColour) {
@@ -70,36 +52,6 @@ void ShadeChart(platform::Chart* chart, QPointF from, QPointF to, QColor towards
   if (auto* title = qobject_cast<QCPTextElement*>(chart->plotLayout()->element(0, 0)))
     title->setTextColor(QColor(titleColour));
 }
-
-// Calls back when the watched box loses the focus to another control of its window (the focus
-// lost to another window or a popup is not a leave).
-class LeaveWatcher final : public QObject {
- public:
-  LeaveWatcher(QWidget* box, std::function<void()> left) : QObject(box), left_(std::move(left)) {
-    box->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) {
-      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) left_();
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> left_;
-};
-
-// The hourglass for the length of a run, back to normal however the run ends.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -166,16 +118,19 @@ Tform100::Tform100(QWidget* parent) : ScreenBase(parent, "Tform100", platform::k
   Chart1->setSelectionRectMode(QCP::srmZoom);
   connect(Chart1, &QCustomPlot::mouseDoubleClick, this, [this] { Chart1->redraw(); });
   ShadeChart(Chart1, {1, 0}, {0, 0}, kLightCyan, "red");
-  Label40 = ChartLabel(Chart1, "Label40", "", {60, 276, 160, 16}, Qt::blue);
+  Label40 = platform::MakeLabel(Chart1, "Label40", "", {60, 276, 160, 16}, Qt::blue, kChartLabelPx);
   Label40->setToolTip(QString::fromUtf8("Valeur de tau issue de la régression linéaire"));
-  Label6 = ChartLabel(Chart1, "Label6", "", {234, 24, 150, 16}, Qt::black, Qt::AlignRight | Qt::AlignVCenter);
+  Label6 = platform::MakeLabel(Chart1, "Label6", "", {234, 24, 150, 16}, Qt::black, kChartLabelPx,
+                               Qt::AlignRight | Qt::AlignVCenter);
   ExponentialKey = platform::MakeShape(Chart1, "ExponentialKey", kGreen, 200, 44, 40, 5);
   ExponentialKey->setStyleSheet("QFrame { background-color: rgb(0, 160, 0); border: 1px solid yellow; }");
-  StaticText1 = ChartLabel(Chart1, "StaticText1", "y = Nb dés exp(-t/6)", {200, 51, 150, 16}, Qt::black);
+  StaticText1 = platform::MakeLabel(Chart1, "StaticText1", "y = Nb dés exp(-t/6)", {200, 51, 150, 16},
+                                    Qt::black, kChartLabelPx);
   StaticText1->setToolTip(QString::fromUtf8("Tracé de la courbe exponentielle"));
   BinomialKey = platform::MakeShape(Chart1, "BinomialKey", kBrown, 200, 72, 40, 2);
   BinomialKey->setFrameStyle(QFrame::NoFrame);
-  Label45 = ChartLabel(Chart1, "Label45", "Loi binomiale", {200, 76, 150, 16}, Qt::black);
+  Label45 =
+      platform::MakeLabel(Chart1, "Label45", "Loi binomiale", {200, 76, 150, 16}, Qt::black, kChartLabelPx);
 
   Chart2 = new platform::Chart(this, "Chart2", {402, 256, 394, 340});
   Series6 = platform::AddEdgePoints(Chart2, "Series6", QCPScatterStyle::ssCircle, 5, kBrown, Qt::transparent);
@@ -186,10 +141,10 @@ Tform100::Tform100(QWidget* parent) : ScreenBase(parent, "Tform100", platform::k
                         "théoriques de la loi binomiale"));
   Chart2->setFixedRange(Chart2->yAxis, 0, 10);
   ShadeChart(Chart2, {0, 1}, {0, 0}, kLightYellow, "black");
-  Label24 = ChartLabel(Chart2, "Label24", "Régression linéaire y = a x + b", {90, 36, 296, 16}, Qt::black,
-                       Qt::AlignRight | Qt::AlignVCenter);
-  Label9 = ChartLabel(Chart2, "Label9", "Coeff. de corrélation = ", {90, 52, 296, 16}, Qt::black,
-                      Qt::AlignRight | Qt::AlignVCenter);
+  Label24 = platform::MakeLabel(Chart2, "Label24", "Régression linéaire y = a x + b", {90, 36, 296, 16},
+                                Qt::black, kChartLabelPx, Qt::AlignRight | Qt::AlignVCenter);
+  Label9 = platform::MakeLabel(Chart2, "Label9", "Coeff. de corrélation = ", {90, 52, 296, 16}, Qt::black,
+                               kChartLabelPx, Qt::AlignRight | Qt::AlignVCenter);
 
   connect(BitBtn1, &QPushButton::clicked, this, &Tform100::BitBtn1Click);
   connect(BitBtn5, &QPushButton::clicked, this, &Tform100::BitBtn5Click);
@@ -199,10 +154,9 @@ Tform100::Tform100(QWidget* parent) : ScreenBase(parent, "Tform100", platform::k
   // Every click on the choice counts, also on the item already chosen.
   for (QRadioButton* item : RadioGroup2->findChildren<QRadioButton*>())
     connect(item, &QRadioButton::clicked, this, &Tform100::RadioGroup2Exit);
-  new LeaveWatcher(SpinEdit1, [this] { boxLeft(); });
-  new LeaveWatcher(SpinEdit3, [this] { boxLeft(); });
-  // Leaving during a run abandons it; the screen closes as soon as it has stopped.
-  connect(this, &ScreenBase::closeRequestedDuringRun, this, [this] { pump_.requestStop(); });
+  // Leaving the dice-count or faces box resets the sequence (nothing resets during a run).
+  for (QWidget* box : {SpinEdit1, SpinEdit3})
+    platform::WatchFocusLeave(box, platform::FocusLeave::ToAnotherControl, [this] { BitBtn6Click(); });
 
   BitBtn6->hide();
   Label5->hide();
@@ -234,34 +188,22 @@ void Tform100::showSeed() {
   SpinEdit8->setValueClamped(static_cast<int>(sequence_.seed()));
 }
 
-void Tform100::setRunControlsEnabled(bool enabled) {
-  for (QWidget* w : std::initializer_list<QWidget*>{SpinEdit1, SpinEdit3, SpinEdit8, RadioGroup2, BitBtn3})
-    w->setEnabled(enabled);
-}
-
 // One run at a time. A failure is shown and leaves the screen idle with its run buttons; a stop
 // (Esc, the return button) abandons the run and the screen closes.
 void Tform100::runGuarded(const std::function<void()>& run) {
-  pump_.reset();
-  setRunning(true);
-  setRunControlsEnabled(false);
-  if (!platform::Guarded(this, run)) {
-    Label38->hide();
-    BitBtn1->show();
-    BitBtn5->setVisible(!sequence_.finished());
-    BitBtn6->setVisible(sequence_.finished());
-  }
-  setRunControlsEnabled(true);
-  setRunning(false);
+  const RunLocks locks{.disabled = {SpinEdit1, SpinEdit3, SpinEdit8, RadioGroup2, BitBtn3},
+                       .shown = {Label38}};
+  if (runExclusive(locks, run) != RunOutcome::Failed) return;
+  BitBtn1->show();
+  BitBtn5->setVisible(!sequence_.finished());
+  BitBtn6->setVisible(sequence_.finished());
 }
 
 void Tform100::BitBtn1Click() {
-  if (isRunning()) return;
   runGuarded([this] { Tout(); });
 }
 
 void Tform100::BitBtn5Click() {
-  if (isRunning()) return;
   runGuarded([this] { UnJet(); });
 }
 
@@ -273,11 +215,10 @@ void Tform100::Tout() {
   BitBtn6->hide();
   Label5->hide();
   setSeedBoxVisible();
-  WaitCursor hourglass;
+  platform::WaitCursor hourglass;
   startDisplay();
   showSeed();
   if (!throwAndShow(seed, kAllThrows)) return;
-  Label38->hide();
   sequence_.endFullRun();
   showSeed();
   BitBtn1->show();
@@ -297,10 +238,9 @@ void Tform100::UnJet() {
   Label5->hide();
   BitBtn1->hide();
   {
-    WaitCursor hourglass;
+    platform::WaitCursor hourglass;
     startDisplay();
     if (!throwAndShow(seed, throws)) return;
-    Label38->hide();
   }
   const bool allGone = LastDiceRun().DiceRemaining[static_cast<std::size_t>(throws)] == 0;
   sequence_.endStepRun(allGone);
@@ -342,10 +282,9 @@ void Tform100::startDisplay() {
   Label40->clear();
   Label9->clear();
   Label24->setText(Text(RegressionPlaceholder()));
-  Label38->show();
   Button4Click();
   StaticText1->setText(Text(ExponentialLegend(SpinEdit3->Value())));
-  pump_.yieldStage();
+  pump().yieldStage();
 }
 
 // Throws, then shows the figures, the table and the graphs. False when the run was abandoned.
@@ -353,15 +292,15 @@ bool Tform100::throwAndShow(std::uint32_t seed, std::int32_t throws) {
   const std::int32_t n0 = SpinEdit1->Value();
   Label6->setText(QString::number(seed));
   DiceRunData& run = LastDiceRun();
-  ThrowDice(run, n0, SpinEdit3->Value(), seed, throws, pump_);
-  if (!run.completed || pump_.stopRequested()) return false;
+  ThrowDice(run, n0, SpinEdit3->Value(), seed, throws, pump());
+  if (!run.completed || pump().stopRequested()) return false;
   const char separator = platform::DecimalSeparator();
   Label36->setText(Text(MeanFaceText(MeanFace(run), separator)));
   Label37->setText(Text(DiceThrownText(run.diceThrown)));
   tableau();
-  if (pump_.stopRequested()) return false;
+  if (pump().stopRequested()) return false;
   if (run.diceLeft() < n0) Button4GraphClick();
-  return !pump_.stopRequested();
+  return !pump().stopRequested();
 }
 
 void Tform100::Button4Click() {
@@ -382,8 +321,8 @@ void Tform100::tableau() {
     StringGrid1->setItem(
         cell / kTableColumns, cell % kTableColumns,
         new QTableWidgetItem(Text(TableEntry(k, run.DiceRemaining[static_cast<std::size_t>(k)]))));
-    pump_.yieldItem();
-    if (pump_.stopRequested()) return;
+    pump().yieldItem();
+    if (pump().stopRequested()) return;
   }
   // The cells after the last entry are blanked, as far as the table reaches.
   for (std::int32_t cell = run.LastThrow + 1 - start;
@@ -406,7 +345,7 @@ void Tform100::Button4GraphClick() {
   platform::Chart::setData(Series6, c.t, c.lnBinomial);
   // A pass of the event loop between the two drawings keeps the keys answering.
   Chart1->redraw();
-  pump_.yieldStage();
+  pump().yieldStage();
   Chart2->redraw();
   const char separator = platform::DecimalSeparator();
   if (c.fit) {
@@ -416,12 +355,11 @@ void Tform100::Button4GraphClick() {
   } else {
     Label24->setText(Text(NoRegressionText()));
   }
-  pump_.yieldStage();
+  pump().yieldStage();
 }
 
 void Tform100::BitBtn3Click() {
-  if (isRunning()) return;
-  platform::Guarded(this, [&] { platform::PrintScreen(this); });
+  printUnlessRunning();
 }
 
 void Tform100::BitBtn4Click() {
@@ -430,14 +368,8 @@ void Tform100::BitBtn4Click() {
 
 bool Tform100::FormKeyDown(int key, Qt::KeyboardModifiers) {
   if (key != Qt::Key_Escape) return false;
-  pump_.requestStop();
+  stopRun();
   platform::Messages().information(this, "Arret utilisateur");
   closeScreen();
   return true;
-}
-
-// Leaving the dice-count or faces box resets the sequence; nothing resets during a run.
-void Tform100::boxLeft() {
-  if (isRunning() || !isVisible()) return;
-  platform::Guarded(this, [this] { BitBtn6Click(); });
 }

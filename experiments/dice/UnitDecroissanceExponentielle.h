@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "experiments/dice/dice_seed.h"
-#include "platform/event_pump.h"
 #include "platform/screen_base.h"
 
 class QLabel;
@@ -62,10 +61,7 @@ class Tform100 : public noyalis::platform::ScreenBase {
   void setSeedBoxVisible();
   void startDisplay();
   bool throwAndShow(std::uint32_t seed, std::int32_t throws);
-  void setRunControlsEnabled(bool enabled);
-  void boxLeft();
 
-  noyalis::platform::EventPump pump_;
   noyalis::dice::DiceSequence sequence_;
 
   QPushButton *BitBtn1, *BitBtn3, *BitBtn4, *BitBtn5, *BitBtn6;

@@ -12,7 +12,6 @@
 #include "platform/chart.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
-#include "platform/printing.h"
 #include "platform/radio_group.h"
 #include "platform/spin_edit.h"
 #include "platform/widgets.h"
@@ -23,15 +22,10 @@ using platform::FixedText;
 
 namespace {
 
-constexpr QColor kLabelColour{255, 255, 0};
 constexpr QColor kOnChartColour{0, 0, 128};
 // The two charts side by side are narrower than the one below: their titles use a smaller,
 // regular type so that the longest fits in 400 px.
 constexpr int kHalfChartTitlePx = 9;
-
-QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, int y) {
-  return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kLabelColour);
-}
 
 void SetTitlePixelSize(platform::Chart* chart, int pixelSize) {
   if (auto* title = qobject_cast<QCPTextElement*>(chart->plotLayout()->element(0, 0))) {
@@ -80,7 +74,7 @@ void TForm2::buildTopRows() {
   RadioGroup1->setToolTip("choix de la distance");
   for (platform::RadioGroup* group : {RadioGroup1, RadioGroup2})
     group->setColours(QColor(0, 0, 128), Qt::yellow, Qt::white);
-  Label31 = YellowLabel(this, "Label31", "Calcul en cours", 598, 18);
+  Label31 = addCaption("Label31", "Calcul en cours", 598, 18);
   BitBtn1 = platform::MakePictureButton(this, "BitBtn1", ":/pictures/glyph_start.svg", "Calcul", 598, 6, 72,
                                         36, "Calcul");
   BitBtn11 = platform::MakePictureButton(this, "BitBtn11", ":/pictures/glyph_print.svg", "Page", 674, 6, 70,
@@ -89,38 +83,38 @@ void TForm2::buildTopRows() {
                                         QString::fromUtf8("Sauvegarde des résultats"));
 
   // Second row: N, the total duration, and the four results with their units.
-  Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 8, 66);
+  Nb_de_mesures = addCaption("Nb_de_mesures", "Nb de mesures", 8, 66);
   SpinEdit1 = new platform::SpinEdit(this, "SpinEdit1", kMinIntervals, kMaxIntervals, kIntervalsStep,
                                      kDefaultIntervals);
   SpinEdit1->setGeometry(8, 84, 90, 24);
   SpinEdit1->setToolTip("entre 100 et 100 000");
-  Label25 = YellowLabel(this, "Label25", "----", 106, 88);
-  MoyenneI = YellowLabel(this, "MoyenneI", "Moyenne ", 270, 66);
+  Label25 = addCaption("Label25", "----", 106, 88);
+  MoyenneI = addCaption("MoyenneI", "Moyenne ", 270, 66);
   Edit9 = platform::MakeEdit(this, "Edit9", 270, 86, 80);
-  YellowLabel(this, "Label5", "µs", 353, 88);
-  mini = YellowLabel(this, "mini", "min", 436, 66);
+  addCaption("Label5", "µs", 353, 88);
+  mini = addCaption("mini", "min", 436, 66);
   Edit1min = platform::MakeEdit(this, "Edit1min", 436, 86, 56);
-  YellowLabel(this, "Label6", "µs", 495, 88);
-  Recapitulation = YellowLabel(this, "Recapitulation", "max", 520, 66);
+  addCaption("Label6", "µs", 495, 88);
+  Recapitulation = addCaption("Recapitulation", "max", 520, 66);
   EditRecap = platform::MakeEdit(this, "EditRecap", 520, 86, 56);
-  YellowLabel(this, "Label7", "µs", 579, 88);
-  YellowLabel(this, "Label8", "1/Moyenne", 604, 66);
+  addCaption("Label7", "µs", 579, 88);
+  addCaption("Label8", "1/Moyenne", 604, 66);
   Edit4 = platform::MakeEdit(this, "Edit4", 604, 86, 80);
-  YellowLabel(this, "Label9", "s-1", 687, 88);
+  addCaption("Label9", "s-1", 687, 88);
 
   // Third row: the class width and the number of classes.
-  Label3 = YellowLabel(this, "Label3", "Largeur des classes de l'histogramme ", 8, 118);
+  Label3 = addCaption("Label3", "Largeur des classes de l'histogramme ", 8, 118);
   SpinEdit3 = new platform::SpinEdit(this, "SpinEdit3", kMinClassWidthUs, kMaxClassWidthUs, kClassWidthStepUs,
                                      kDefaultClassWidthUs);
   SpinEdit3->setGeometry(380, 114, 80, 24);
   SpinEdit3->setToolTip("entre 25 et 1000");
-  YellowLabel(this, "Label10", "µs", 464, 118);
-  YellowLabel(this, "Label12", "nombre de classes", 520, 118);
+  addCaption("Label10", "µs", 464, 118);
+  addCaption("Label12", "nombre de classes", 520, 118);
   Edit12 = platform::MakeEdit(this, "Edit12", 660, 116, 80);
 
   // Under the two middle charts, and on the chart of ln P, in its empty lower left corner.
-  Label11 = platform::MakeLabel(this, "Label11", QString::fromUtf8("N° des mesures"), 160, 342, Qt::yellow);
-  Label24 = platform::MakeLabel(this, "Label24", "ms", 590, 342, Qt::yellow);
+  Label11 = addCaption("Label11", "N° des mesures", 160, 342);
+  Label24 = addCaption("Label24", "ms", 590, 342);
   Label4 = platform::MakeLabel(this, "Label4", "pente", 70, 532, kOnChartColour);
   Edit1 = platform::MakeEdit(this, "Edit1", 150, 530, 80);
   platform::MakeLabel(this, "Label13", "s-1", 234, 532, kOnChartColour);
@@ -160,27 +154,17 @@ void TForm2::Init() {
   platform::ApplyLanguage(this, kTexts, platform::LanguageCode());
   // Every rounding of the run goes to the nearest integer, ties to even.
   std::fesetround(FE_TONEAREST);
-  showRunning(false);
+  Label31->hide();
   BitBtn1->setFocus();
 }
 
-void TForm2::showRunning(bool running) {
-  BitBtn1->setVisible(!running);
-  Label31->setVisible(running);
-  // Nothing may save, print or close while the run pumps the event loop.
-  for (QPushButton* button : {BitBtn2, BitBtn4, BitBtn11}) button->setEnabled(!running);
-}
-
+// Nothing may save or print while the run lets the event loop run; the return button stops it.
 void TForm2::BitBtn1Click() {
-  if (isRunning()) return;
-  pump_.reset();
-  setRunning(true);
-  platform::Guarded(this, [&] { Calcul(); });
-  showRunning(false);
+  const RunOutcome outcome = runExclusive(
+      {.disabled = {BitBtn4, BitBtn11}, .hidden = {BitBtn1}, .shown = {Label31}}, [&] { Calcul(); });
   // Hidden during the run, "Calcul" lost the focus to the number box: it takes it back, so that
   // Space runs again and a typed digit does not replace N.
-  BitBtn1->setFocus();
-  setRunning(false);
+  if (outcome != RunOutcome::Ignored) BitBtn1->setFocus();
 }
 
 void TForm2::clearResults() {
@@ -200,7 +184,6 @@ void TForm2::showNumbers(const IntervalRunData& data) {
 }
 
 void TForm2::Calcul() {
-  showRunning(true);
   const IntervalParameters p{SpinEdit1->Value(), SpinEdit3->Value(), RadioGroup1->ItemIndex(),
                              RadioGroup2->ItemIndex() == 1 ? Law::Geiger : Law::Theoretical};
   SetPointSize(Series1, ListPointSize(p.measurements));
@@ -208,13 +191,13 @@ void TForm2::Calcul() {
   IntervalRunData& data = LastIntervalRun();
   DrawAndBin(data, p);
   showNumbers(data);
-  pump_.yieldStage();
+  if (!stageDone()) return;
 
   NonDecayFractions(data);
   ListPoints(data, charts_.list);
   platform::Chart::setData(Series1, charts_.list.x, charts_.list.y);
   Chart2->redraw();
-  pump_.yieldStage();
+  if (!stageDone()) return;
 
   HistogramBars(data, charts_.bars);
   Series2->setWidth(p.classWidthUs / 1000.0);  // one class wide [ms]
@@ -223,13 +206,20 @@ void TForm2::Calcul() {
   LogPoints(data, charts_.logPoints);
   platform::Chart::setData(Series3, charts_.logPoints.x, charts_.logPoints.y);
   Chart3->redraw();
-  pump_.yieldStage();
+  if (!stageDone()) return;
 
   drawFit(data);
   Edit12->setText(QString::number(data.classesDrawn - 2));
-  pump_.yieldStage();
+  if (!stageDone()) return;
 
   TimeSlices(data);
+}
+
+bool TForm2::stageDone() {
+  pump().yieldStage();
+  if (!pump().stopRequested()) return true;
+  ClearIntervalRun(LastIntervalRun());
+  return false;
 }
 
 void TForm2::drawFit(const IntervalRunData& data) {
@@ -242,8 +232,7 @@ void TForm2::drawFit(const IntervalRunData& data) {
 }
 
 void TForm2::BitBtn11Click() {
-  if (isRunning()) return;
-  platform::Guarded(this, [&] { platform::PrintChart(Chart2); });
+  printUnlessRunning(Chart2);
 }
 
 void TForm2::Sauve() {
@@ -254,6 +243,5 @@ void TForm2::Sauve() {
 }
 
 void TForm2::FinClick() {
-  if (isRunning()) return;
   closeScreen();
 }

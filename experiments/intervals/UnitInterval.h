@@ -3,7 +3,6 @@
 // dead time, their list, their histogram and the ln of the measured probability of no decay with
 // its fitted line.
 #include "experiments/intervals/interval_run.h"
-#include "platform/event_pump.h"
 #include "platform/screen_base.h"
 
 class QLabel;
@@ -33,18 +32,20 @@ class TForm2 : public noyalis::platform::ScreenBase {
   void BitBtn11Click();
   // Writes the results file of the last run; ignored during a run.
   void Sauve();
-  // The return button; ignored during a run.
+  // The return button; during a run the screen closes once the run has stopped after its current
+  // stage, and the run record is left empty rather than half-done.
   void FinClick();
 
  private:
   void buildTopRows();
   void buildCharts();
   void clearResults();
-  void showRunning(bool running);
+  // Lets the event loop run between two stages of the run; false, with the run record emptied,
+  // once a stop was asked.
+  bool stageDone();
   void showNumbers(const noyalis::intervals::IntervalRunData& data);
   void drawFit(const noyalis::intervals::IntervalRunData& data);
 
-  noyalis::platform::EventPump pump_;
   noyalis::intervals::IntervalCharts charts_;  // reused from run to run
 
   QPushButton *BitBtn1, *BitBtn2, *BitBtn4, *BitBtn11;

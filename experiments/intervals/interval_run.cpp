@@ -27,14 +27,8 @@ std::string DurationLabel(long double durationMs, char decimalSeparator) {
 
 DrawTally DrawAndBin(IntervalRunData& data, const IntervalParameters& p) {
   if (p.classWidthUs <= 0) throw kernel::RangeError("class width " + std::to_string(p.classWidthUs));
-  for (auto* a : {&data.DeltaT, &data.date_desinteg, &data.histo_dt_non_desinteg, &data.nbtr})
-    std::fill(a->begin(), a->end(), 0);
-  std::fill(data.proba_non_desinteg.begin(), data.proba_non_desinteg.end(), 0.0);
-  data.measurements = 0;
+  ClearIntervalRun(data);
   data.classWidthUs = p.classWidthUs;
-  data.classesDrawn = data.fitClasses = data.fileRows = 0;
-  data.min = data.max = data.sum = 0;
-  data.mean = 0;
 
   const std::int32_t rate = CountRate(p.distanceIndex);
   const DrawTally tally = p.law == Law::Geiger

@@ -26,6 +26,10 @@ struct IntervalRunData {
   std::int32_t fileRows = 0;      // M = max(C, N), 0 before the first run
 };
 
+// Empties the record: no intervals, every array zero, as before the first run. A run starts this
+// way, and a run stopped part way leaves it so, never half-done.
+void ClearIntervalRun(IntervalRunData& data);
+
 // The one run record of the process.
 IntervalRunData& LastIntervalRun();
 

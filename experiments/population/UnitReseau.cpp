@@ -3,14 +3,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <functional>
 
 #include "experiments/population/isotope_list.h"
 #include "experiments/population/population_export.h"
@@ -21,8 +18,8 @@
 #include "platform/chart.h"
 #include "platform/edge_points.h"
 #include "platform/error_boundary.h"
+#include "platform/focus_leave.h"
 #include "platform/language.h"
-#include "platform/printing.h"
 #include "platform/radio_group.h"
 #include "platform/services.h"
 #include "platform/sound.h"
@@ -34,7 +31,6 @@ using namespace noyalis::population;
 
 namespace {
 
-constexpr QColor kYellow{255, 255, 0};
 constexpr QColor kDecayedGreen{0, 255, 128};
 constexpr QColor kLightCyan{204, 255, 255};
 constexpr int kAtomGridRows = 50;
@@ -61,23 +57,6 @@ std::vector<std::string> IsotopeListCandidates() {
   return candidates;
 }
 
-// Calls back when its widget loses the focus (the screen's own filter sees every event of the
-// application, so it cannot tell one focus change from its copies).
-class FocusOutFilter final : public QObject {
- public:
-  FocusOutFilter(QObject* watched, std::function<void()> onFocusOut)
-      : QObject(watched), onFocusOut_(std::move(onFocusOut)) {
-    watched->installEventFilter(this);
-  }
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) onFocusOut_();
-    return false;
-  }
-
- private:
-  std::function<void()> onFocusOut_;
-};
-
 int LatticePointSize(std::int32_t side) {
   return side <= 40 ? 3 : 1;
 }
@@ -98,10 +77,6 @@ QCPScatterStyle LatticeDisc(int size, QColor colour) {
   return QCPScatterStyle(disc);
 }
 
-QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, int y, int pixelSize = 0) {
-  return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kYellow, pixelSize, pixelSize > 0);
-}
-
 platform::Chart* CurveChart(QWidget* parent, const char* name, QRect geometry) {
   auto* chart = new platform::Chart(parent, name, geometry);
   chart->setTitleLine(0, QString::fromUtf8("Nombre de noyaux radioactifs en fonction du temps"));
@@ -119,7 +94,7 @@ TForm8::TForm8(QWidget* parent) : ScreenBase(parent, "TForm8") {
   setWindowTitle("Population de noyaux radioactifs");
   setBackgroundPicture(":/pictures/population_background.svg");
 
-  Label12 = YellowLabel(this, "Label12", "Radioactivité : Désintégrations", 230, 6, 24);
+  Label12 = addCaption("Label12", "Radioactivité : Désintégrations", 230, 6, 24, true);
   BitBtn2 = platform::MakePictureButton(this, "BitBtn2", ":/pictures/glyph_back.svg", {}, 0, 0, 45, 40,
                                         "Retour au menu précédent");
 
@@ -157,19 +132,19 @@ TForm8::TForm8(QWidget* parent) : ScreenBase(parent, "TForm8") {
   Edit7->setObjectName("Edit7");
   Edit7->setToolTip(QString::fromUtf8("Valeur à saisir au clavier, avec une virgule en séparateur décimal"));
   Edit7->setStyleSheet(QString("background-color: %1;").arg(kLightCyan.name()));
-  new FocusOutFilter(Edit7, [this] { Edit7Exit(); });
+  platform::WatchFocusLeave(Edit7, platform::FocusLeave::AnyLoss, [this] { Edit7Exit(); });
   Edit7->hide();
 
-  Taille = YellowLabel(this, "Taille", "Taille du réseau", 356, 398);
+  Taille = addCaption("Taille", "Taille du réseau", 356, 398);
   SpinEdit3 = new platform::SpinEdit(this, "SpinEdit3", kMinSide, kMaxSide, 1, kDefaultSide);
   SpinEdit3->setGeometry(356, 416, 70, 24);
   SpinEdit3->setToolTip("entre 5 et 100");
-  Label2 = YellowLabel(this, "Label2", "t", 356, 450, 16);
-  Label3 = YellowLabel(this, "Label3", "Durée totale", 356, 496);
+  Label2 = addCaption("Label2", "t", 356, 450, 16, true);
+  Label3 = addCaption("Label3", "Durée totale", 356, 496);
   SpinEdit2 = new platform::SpinEdit(this, "SpinEdit2", kMinDuration, kMaxDuration, 1, kDefaultDuration);
   SpinEdit2->setGeometry(356, 514, 70, 24);
   SpinEdit2->setToolTip("entre 10 et 1000");
-  Label11 = YellowLabel(this, "Label11", "année", 432, 518);
+  Label11 = addCaption("Label11", "année", 432, 518);
 
   RadioGroup2 = new platform::RadioGroup(this, "RadioGroup2", "son", {"oui", "non"}, 2, 1);
   RadioGroup2->setGeometry(540, 394, 116, 46);
@@ -205,8 +180,6 @@ TForm8::TForm8(QWidget* parent) : ScreenBase(parent, "TForm8") {
             [this](QCPAbstractPlottable* series, int, double x, double y, Qt::MouseButton button) {
               Chart2ClickSeries(series, x, y, button);
             });
-  // Leaving during a run stops it after its current step; the screen closes once it has stopped.
-  connect(this, &ScreenBase::closeRequestedDuringRun, this, [this] { pump_.requestStop(); });
 
   init0();
 }
@@ -322,7 +295,7 @@ QString TForm8::unitName() const {
 }
 
 void TForm8::maj() {
-  population::maj(Population());
+  UpdateStepProbability(Population());
   const QString name = unitName();
   for (QLabel* label : {Label11, Label15, Label14}) label->setText(name);
 }
@@ -340,7 +313,12 @@ void TForm8::setCountFields(const QString& text) {
 }
 
 void TForm8::RadioGroup1Click() {
-  if (isRunning()) return;  // the plot choice is hidden during a run; a run calls it before it starts
+  if (isRunning()) return;  // the plot choice is hidden during a run
+  resetCurves();
+}
+
+// Both curves back to (0, N²) for the size in the box, the one the plot choice names shown.
+void TForm8::resetCurves() {
   PopulationState& state = Population();
   state.side = SpinEdit3->Value();
   state.alive = state.side * state.side;
@@ -368,30 +346,18 @@ void TForm8::SpinEdit3Exit() {
   state.alive = state.side * state.side;
 }
 
-void TForm8::setInputsEnabled(bool enabled) {
-  // What a run reads at its start stays as it was until the run ends.
-  for (QWidget* w : std::initializer_list<QWidget*>{SpinEdit2, SpinEdit3, StringGrid1, StringGrid2,
-                                                    RadioGroup2, BitBtn3, BitBtn7})
-    w->setEnabled(enabled);
-}
-
+// What a run reads at its start stays as it was until the run ends; a second start is ignored.
 void TForm8::Button1Click() {
-  if (isRunning()) return;  // a second start during a run is ignored
-  pump_.reset();
-  // The plot choice resets both curves to (0, N²) for the size the run reads.
-  RadioGroup1Click();
-  setRunning(true);
-  setInputsEnabled(false);
-  platform::Guarded(this, [&] {
+  const RunLocks locks{
+      .disabled = {SpinEdit2, SpinEdit3, StringGrid1, StringGrid2, RadioGroup2, BitBtn3, BitBtn7},
+      .hidden = {RadioGroup1}};
+  runExclusive(locks, [&] {
+    resetCurves();
     maj();
-    RadioGroup1->hide();
     const RunInputs inputs{SpinEdit3->Value(), SpinEdit2->Value(), RadioGroup2->ItemIndex() == 0,
                            unitName().toStdString(), Edit12->text().toStdString()};
-    population::Button1Click(Population(), inputs, *this, pump_, seams_);
+    RunDecay(Population(), inputs, *this, pump(), seams_);
   });
-  RadioGroup1->show();
-  setInputsEnabled(true);
-  setRunning(false);
 }
 
 void TForm8::runStarted(std::int32_t side, std::int32_t duration) {
@@ -405,7 +371,7 @@ void TForm8::runStarted(std::int32_t side, std::int32_t duration) {
   setCountFields(QString::number(side * side));
   Label2->setText("t");
   for (platform::Chart* chart : {Chart1, Chart2, Chart3}) chart->replot();
-  pump_.yieldStage();
+  pump().yieldStage();
 }
 
 void TForm8::nucleusDecayed(std::int32_t i, std::int32_t j) {
@@ -484,8 +450,7 @@ void TForm8::BitBtn7Click() {
 }
 
 void TForm8::ImpressionClick() {
-  if (isRunning()) return;
-  platform::Guarded(this, [&] { platform::PrintScreen(this); });
+  printUnlessRunning();
 }
 
 void TForm8::FinClick() {
@@ -501,7 +466,7 @@ bool TForm8::FormKeyDown(int key, Qt::KeyboardModifiers) {
     case Qt::Key_Escape:
     case Qt::Key_Delete:
       QApplication::beep();
-      pump_.requestStop();
+      stopRun();
       platform::Messages().information(this, "Arret utilisateur");
       return key == Qt::Key_Escape;  // Delete still reaches the control that has the focus
     default:

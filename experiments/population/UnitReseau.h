@@ -3,7 +3,6 @@
 // decay curve in linear or semi-logarithmic form, the isotope and time-unit grids, an own decay
 // constant, the export file and the screen print.
 #include "experiments/population/decay_run.h"
-#include "platform/event_pump.h"
 #include "platform/screen_base.h"
 
 class QLabel;
@@ -71,10 +70,9 @@ class TForm8 : public noyalis::platform::ScreenBase, private noyalis::population
   void setCountFields(const QString& text);
   // Both curves over steps 0 … duration; the linear one from 0, the semi-log one from 0.5, up to N².
   void setCurveRanges(std::int32_t duration, double n0);
-  void setInputsEnabled(bool enabled);
+  void resetCurves();
   QString unitName() const;
 
-  noyalis::platform::EventPump pump_;
   noyalis::population::RunSeams seams_;
 
   QLabel *Label12, *Label2, *Label3, *Label11, *Label14, *Label15, *Taille;

@@ -37,8 +37,8 @@ bool Scan(PopulationState& state, std::int32_t side, long double p, RunObserver&
 
 }  // namespace
 
-void Button1Click(PopulationState& state, const RunInputs& inputs, RunObserver& observer,
-                  kernel::RunHost& host, const RunSeams& seams) {
+void RunDecay(PopulationState& state, const RunInputs& inputs, RunObserver& observer, kernel::RunHost& host,
+              const RunSeams& seams) {
   CheckInputs(inputs);
   const std::int32_t n = inputs.side;
   // A run's history starts empty: an export never mixes two runs.
@@ -53,7 +53,7 @@ void Button1Click(PopulationState& state, const RunInputs& inputs, RunObserver& 
   state.lastStep = 0;
   state.runUnitName = inputs.unitName;
   state.runIsotopeLabel = inputs.isotopeLabel;
-  maj(state);
+  UpdateStepProbability(state);
   const long double p = state.StepProbability;
   for (std::int32_t i = 1; i <= n; ++i)
     for (std::int32_t j = 1; j <= n; ++j) state.cell(i, j) = 1;

@@ -42,12 +42,12 @@ struct RunSeams {
 };
 
 // The run: clears the history, reseeds the generator from the clock, fills the lattice, runs
-// maj, then steps t = 1 … D. Each step scans columns i = 1 … N and within them j = 1 … N, draws
-// one real (rounded to double) per radioactive nucleus, which decays when p > r; then lets the
-// host yield, records N(t) and ΔN(t), clicks when a nucleus decayed, the sound is on and N ≤ 10,
-// and pauses. Once the host asks to stop, the remaining steps are skipped. Inputs out of range
-// raise RangeError before anything changes.
-void Button1Click(PopulationState& state, const RunInputs& inputs, RunObserver& observer,
-                  kernel::RunHost& host, const RunSeams& seams = {});
+// UpdateStepProbability, then steps t = 1 … D. Each step scans columns i = 1 … N and within them j = 1 … N,
+// draws one real (rounded to double) per radioactive nucleus, which decays when p > r; then lets the host
+// yield, records N(t) and ΔN(t), clicks when a nucleus decayed, the sound is on and N ≤ 10, and pauses. Once
+// the host asks to stop, the remaining steps are skipped. Inputs out of range raise RangeError before
+// anything changes.
+void RunDecay(PopulationState& state, const RunInputs& inputs, RunObserver& observer, kernel::RunHost& host,
+              const RunSeams& seams = {});
 
 }  // namespace noyalis::population

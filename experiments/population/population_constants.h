@@ -52,6 +52,8 @@ inline constexpr std::int32_t kClickFrequencyHz = 1000;
 inline constexpr std::int32_t kClickDurationMs = 20;
 inline constexpr std::int32_t kClickVolume = 50;
 inline constexpr std::int32_t kMaxSideWithSound = 10;
+// The click's 2π, the decimal 6.283185307179586, a little below the activity tone's 8 · arctan 1:
+// the samples are truncated, so each sound keeps the 2π it was made with.
 inline constexpr long double kClickTwoPi = 6.283185307179586L;
 
 // The isotope list's file name, in the working directory or installed with the program.

@@ -13,7 +13,7 @@ PopulationState::PopulationState()
       PopulationCurve(kHistoryMax + 1, 0),
       DecaysPerStep(kHistoryMax + 1, 0) {
   ResetAtomTable(*this);
-  maj(*this);
+  UpdateStepProbability(*this);
 }
 
 std::int32_t& PopulationState::cell(std::int32_t i, std::int32_t j) {
@@ -28,7 +28,7 @@ PopulationState& Population() {
   return state;
 }
 
-void maj(PopulationState& state) {
+void UpdateStepProbability(PopulationState& state) {
   state.lambdaInUse = static_cast<double>(
       kernel::checkedAt(std::span<const AtomRow>(state.atoms), state.selectedAtom).lambda);
   if (state.selectedUnit >= 1 && state.selectedUnit <= kUnitCount)

@@ -44,7 +44,7 @@ PopulationState& Population();
 
 // Recomputes λ in use, the unit length (for a unit 1 … 10; any other leaves it) and the step
 // probability p = unit length × λ in use, the linear approximation, not clamped to 1.
-void maj(PopulationState& state);
+void UpdateStepProbability(PopulationState& state);
 
 // Row 1 from its grid text (symbol, mass, λ in the grid's four-digit form), rows 2 … 200 empty and
 // NewAtomRow 2, so that no earlier list leaves anything behind.

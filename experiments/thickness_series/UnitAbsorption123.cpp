@@ -8,7 +8,6 @@
 #include "experiments/thickness_series/thickness_series_constants.h"
 #include "experiments/thickness_series/thickness_series_texts.h"
 #include "kernel/number_format.h"
-#include "platform/error_boundary.h"
 #include "platform/language.h"
 #include "platform/picture.h"
 #include "platform/services.h"
@@ -19,8 +18,6 @@ using namespace noyalis;
 using namespace noyalis::thickness_series;
 
 namespace {
-
-constexpr QColor kLabelColour{255, 255, 0};
 
 // The order table, top to bottom: left label, count box, proportion box, right label, and the
 // French texts of the two labels (thicknesses from the smallest mean, then from the largest).
@@ -42,11 +39,6 @@ constexpr OrderRowLayout kOrderRowLayout[kOrderRows] = {
 constexpr std::int64_t kRowRefreshMs = 10;
 constexpr std::uint32_t kCountsPerClockCheck = 64;
 
-QLabel* YellowLabel(QWidget* parent, const char* name, const char* text, int x, int y, int pixelSize = 0,
-                    bool bold = false) {
-  return platform::MakeLabel(parent, name, QString::fromUtf8(text), x, y, kLabelColour, pixelSize, bold);
-}
-
 QString General(long double v) {
   return QString::fromStdString(kernel::FormatGeneral(v, platform::DecimalSeparator()));
 }
@@ -60,21 +52,20 @@ TForm7::TForm7(QWidget* parent)
 
   BitBtn2 = platform::MakePictureButton(this, "BitBtn2", ":/pictures/glyph_back.svg", {}, 0, 0, 45, 40,
                                         "Retour au menu précédent");
-  Label7 =
-      YellowLabel(this, "Label7", "Absorption des rayons béta par l'aluminium, fluctuations des rayons gamma",
-                  56, 10, 15, true);
+  Label7 = addCaption("Label7", "Absorption des rayons béta par l'aluminium, fluctuations des rayons gamma",
+                      56, 10, 15, true);
   Image3 =
       new platform::Picture(this, "Image3", ":/pictures/thickness_series_setup.svg", {604, 40, 186, 150});
 
-  Nb_de_mesures = YellowLabel(this, "Nb_de_mesures", "Nb de mesures", 12, 48);
+  Nb_de_mesures = addCaption("Nb_de_mesures", "Nb de mesures", 12, 48);
   SpinEdit1 =
       new platform::SpinEdit(this, "SpinEdit1", kMinMeasurements, kMaxMeasurements, 1, kDefaultMeasurements);
   SpinEdit1->setGeometry(12, 66, 90, 24);
-  Label1 = YellowLabel(this, "Label1", "Durée Comptage ms", 160, 48);
+  Label1 = addCaption("Label1", "Durée Comptage ms", 160, 48);
   SpinEdit2 = new platform::SpinEdit(this, "SpinEdit2", kMinCountingTimeMs, kMaxCountingTimeMs,
                                      kCountingTimeStepMs, kDefaultCountingTimeMs);
   SpinEdit2->setGeometry(160, 66, 110, 24);
-  Label26 = YellowLabel(this, "Label26", "Nb de séries de mesures := Nb d'étudiants", 300, 48);
+  Label26 = addCaption("Label26", "Nb de séries de mesures := Nb d'étudiants", 300, 48);
   SpinEdit3 = new platform::SpinEdit(this, "SpinEdit3", kMinSeries, kMaxSeries, 1, kDefaultSeries);
   SpinEdit3->setGeometry(300, 66, 100, 24);
   SpinEdit1->setToolTip("entre 2 et 10000");
@@ -102,29 +93,26 @@ TForm7::TForm7(QWidget* parent)
   Edit10 = meanEdits[0], Edit11 = meanEdits[1], Edit12 = meanEdits[2];
 
   // The real duration of the class experiment, in five units.
-  Label4 = YellowLabel(this, "Label4", "Durée manip réelle", 12, 136);
+  Label4 = addCaption("Label4", "Durée manip réelle", 12, 136);
   const std::array<QLineEdit**, 5> durationEdits = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit6};
   const std::array<const char*, 5> durationNames = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit6"};
   for (int u = 0; u < 5; ++u)
     *durationEdits[u] = platform::MakeEdit(this, durationNames[u], 12, 156 + 28 * u, 170);
 
   // The order table.
-  Label11 = YellowLabel(this, "Label11", "min    moy    max", 226, 236);
-  Label18 = YellowLabel(this, "Label18", "max   moy    min", 616, 236);
+  Label11 = addCaption("Label11", "min    moy    max", 226, 236);
+  Label18 = addCaption("Label18", "max   moy    min", 616, 236);
   for (int r = 0; r < kOrderRows; ++r) {
     const OrderRowLayout& l = kOrderRowLayout[r];
     const int y = 262 + 34 * r;
-    rows_[r] = {YellowLabel(this, l.left, l.leftText, 226, y + 2),
-                platform::MakeEdit(this, l.count, 380, y, 90), platform::MakeEdit(this, l.share, 482, y, 120),
-                YellowLabel(this, l.right, l.rightText, 616, y + 2)};
+    rows_[r] = {addCaption(l.left, l.leftText, 226, y + 2), platform::MakeEdit(this, l.count, 380, y, 90),
+                platform::MakeEdit(this, l.share, 482, y, 120), addCaption(l.right, l.rightText, 616, y + 2)};
   }
 
-  Label6 = YellowLabel(this, "Label6", "La distance est de 3cm", 12, 566);
+  Label6 = addCaption("Label6", "La distance est de 3cm", 12, 566);
 
   connect(BitBtn1, &QPushButton::clicked, this, &TForm7::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TForm7::BitBtn2Click);
-  // Leaving during a run stops it; the screen closes as soon as it has stopped.
-  connect(this, &ScreenBase::closeRequestedDuringRun, this, [this] { pump_.requestStop(); });
 
   Init();
 }
@@ -143,24 +131,14 @@ void TForm7::clearResults() {
   for (QLineEdit* edit : {Edit10, Edit11, Edit12}) edit->clear();
 }
 
-void TForm7::setParametersEnabled(bool enabled) {
-  for (platform::SpinEdit* box : {SpinEdit1, SpinEdit2, SpinEdit3}) box->setEnabled(enabled);
-}
-
 void TForm7::BitBtn1Click() {
-  if (isRunning()) return;  // the run in progress goes on
-  pump_.reset();
-  setRunning(true);
-  setParametersEnabled(false);
-  platform::Guarded(this, [&] { Depart(); });
-  setParametersEnabled(true);
-  setRunning(false);
+  runExclusive({.disabled = {SpinEdit1, SpinEdit2, SpinEdit3}}, [&] { Depart(); });
 }
 
 void TForm7::Depart() {
   clearResults();
-  pump_.yieldStage();
-  if (pump_.stopRequested()) return;
+  pump().yieldStage();
+  if (pump().stopRequested()) return;
 
   const char separator = platform::DecimalSeparator();
   const std::int32_t n = SpinEdit1->Value();
@@ -175,13 +153,13 @@ void TForm7::Depart() {
 
   const RunShape shape{n, s, t};
   for (int thickness = 0; thickness < 3; ++thickness)
-    if (!MeasureThickness(*data_, thickness, shape, pump_, countDraw_)) return;
+    if (!MeasureThickness(*data_, thickness, shape, pump(), countDraw_)) return;
 
   // Every increment would rewrite its row; the boxes follow the tally at most every few
   // milliseconds instead, and show its final values at the end.
   std::uint32_t increments = 0;
   std::int64_t lastShownMs = platform::Clock().nowMs();
-  const std::optional<OrderTally> tally = TallyOrders(*data_, s, pump_, [&](const OrderTally& running) {
+  const std::optional<OrderTally> tally = TallyOrders(*data_, s, pump(), [&](const OrderTally& running) {
     if (++increments % kCountsPerClockCheck != 0) return;
     const std::int64_t now = platform::Clock().nowMs();
     if (now - lastShownMs < kRowRefreshMs) return;
@@ -194,7 +172,7 @@ void TForm7::Depart() {
   const std::array<QLineEdit*, 3> meanEdits = {Edit10, Edit11, Edit12};
   for (int thickness = 0; thickness < 3; ++thickness)
     meanEdits[thickness]->setText(platform::FixedText(MeanOfSeriesMeans(*data_, thickness, s), 3));
-  pump_.yieldStage();
+  pump().yieldStage();
 }
 
 void TForm7::showRows(const OrderTally& tally) {

@@ -7,7 +7,6 @@
 
 #include "experiments/thickness_series/order_tally.h"
 #include "experiments/thickness_series/thickness_series_run.h"
-#include "platform/event_pump.h"
 #include "platform/screen_base.h"
 
 class QLabel;
@@ -38,9 +37,7 @@ class TForm7 : public noyalis::platform::ScreenBase {
   void Depart();
   void clearResults();
   void showRows(const noyalis::thickness_series::OrderTally& tally);
-  void setParametersEnabled(bool enabled);
 
-  noyalis::platform::EventPump pump_;
   noyalis::thickness_series::CountDraw countDraw_;
   std::unique_ptr<noyalis::thickness_series::SeriesRunData> data_;
 

@@ -93,7 +93,7 @@ TEST(DistPoissonTest, DefaultActivityRunFromAFreshStart) {
   EXPECT_EQ(a.values[9], -7);
   EXPECT_EQ(series.count, 8);
   EXPECT_EQ(series.max, 31);
-  EXPECT_EQ(series.min, 2);  // one below the smallest count, 3
+  EXPECT_EQ(series.belowSmallest, 2);  // one below the smallest count, 3
   EXPECT_EQ(series.mean, 187.0L / 8);
 }
 
@@ -179,7 +179,7 @@ TEST(DistPoissonTest, SeriesStatisticsMatchTheCounts) {
   const long double mean = static_cast<long double>(sum) / n;
   EXPECT_EQ(series.standardDeviation, std::sqrt(static_cast<long double>(sumOfSquares) / n - mean * mean));
   EXPECT_EQ(series.max, largest);
-  EXPECT_EQ(series.min, smallest - 1);
+  EXPECT_EQ(series.belowSmallest, smallest - 1);
 }
 
 TEST(DistPoissonTest, FollowsThePoissonLawAtLargeMeans) {
@@ -198,7 +198,7 @@ TEST(DistPoissonTest, FollowsThePoissonLawAtLargeMeans) {
     const long double sigma = std::sqrt(c.m);
     EXPECT_NEAR(series.mean, c.m, 5 * sigma / std::sqrt(static_cast<long double>(c.n))) << c.m;
     EXPECT_NEAR(series.standardDeviation, sigma, 5 * sigma / std::sqrt(2.0L * c.n)) << c.m;
-    EXPECT_GT(series.min, c.m - 7 * sigma);
+    EXPECT_GT(series.belowSmallest, c.m - 7 * sigma);
     EXPECT_LT(series.max, c.m + 7 * sigma);
   }
 }
@@ -212,7 +212,7 @@ TEST(DistPoissonTest, SmallestActivityMeanGivesManyZeros) {
   EXPECT_EQ(a.hist[0], zeros);
   // P(0) = e^−0.85 ≈ 0.427; 5 standard errors of a binomial proportion over 10 000.
   EXPECT_NEAR(zeros, n * std::exp(-0.85L), 5 * std::sqrt(n * 0.427L * 0.573L));
-  EXPECT_EQ(series.min, 0);
+  EXPECT_EQ(series.belowSmallest, 0);
   EXPECT_NEAR(series.mean, 0.85L, 5 * std::sqrt(0.85L / n));
 }
 

@@ -1,5 +1,7 @@
 // The modal screen: its frame, its size, key preview, closing rules, background, and the error
 // boundary of its handlers.
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 
 #include "kernel/error.h"
 #include "platform/error_boundary.h"
+#include "platform/focus_leave.h"
 #include "platform/screen_base.h"
 #include "platform/spin_edit.h"
 #include "support/isolated_suite.h"
@@ -24,6 +27,9 @@ namespace {
 // A screen that records the keys it previews and consumes those it is told to.
 class KeyScreen : public ScreenBase {
  public:
+  using ScreenBase::pump;
+  using ScreenBase::runExclusive;
+
   explicit KeyScreen(QColor background = platform::kSilver) : ScreenBase(nullptr, "TformKeys", background) {
     box = new platform::SpinEdit(this, "SpinEdit1", 2, 100000, 1, 1234);
     box->setGeometry(10, 10, 100, 24);
@@ -72,7 +78,9 @@ class ScreenBaseTest : public test::IsolatedSuite {
   void enterConfirmsTheBoxAndNeverPressesAButton_data();
   void enterConfirmsTheBoxAndNeverPressesAButton();
   void aPressWhoseReleaseLandsInItsMessageIsPreviewedOnce();
-  void closeDuringARunWaitsForTheRunToEnd();
+  void aRunLocksItsControlsAndLeavingStopsIt();
+  void aBoxIsLeftAsItsRuleSays_data();
+  void aBoxIsLeftAsItsRuleSays();
   void backgroundColourAndPicture();
 
   void errorBoundaryShowsTheErrorAndTheScreenStaysOpen_data();
@@ -282,31 +290,94 @@ void ScreenBaseTest::aPressWhoseReleaseLandsInItsMessageIsPreviewedOnce() {
   QCOMPARE(screen.keys, QList<int>({Qt::Key_Delete, Qt::Key_Delete}));
 }
 
-void ScreenBaseTest::closeDuringARunWaitsForTheRunToEnd() {
+// One run at a time, its controls locked while it lasts; leaving during it asks it to stop, and
+// the screen closes when it returns.
+void ScreenBaseTest::aRunLocksItsControlsAndLeavingStopsIt() {
+  test::ScopedServices services;
   KeyScreen screen;
+  auto* busy = new QLabel("Calcul en cours", &screen);
+  busy->hide();
   QSignalSpy closeRequested(&screen, &ScreenBase::closeRequestedDuringRun);
   QSignalSpy finished(&screen, &QDialog::finished);
   screen.show();
-  screen.setRunning(true);
-  QVERIFY(screen.isRunning());
-  screen.closeScreen();
+  const ScreenBase::RunLocks locks{.disabled = {screen.box}, .hidden = {screen.button}, .shown = {busy}};
+  const auto unlocked = [&] {
+    return screen.box->isEnabled() && !screen.button->isHidden() && busy->isHidden();
+  };
+  bool locked = false, stopAsked = false, openDuringRun = false;
+  ScreenBase::RunOutcome second{};
+  const ScreenBase::RunOutcome first = screen.runExclusive(locks, [&] {
+    locked = screen.isRunning() && !screen.box->isEnabled() && screen.button->isHidden() && busy->isVisible();
+    second = screen.runExclusive(locks, [] {});
+    screen.closeScreen();
+    stopAsked = screen.pump().stopRequested();
+    openDuringRun = screen.isVisible();
+  });
+  QCOMPARE(first, ScreenBase::RunOutcome::Ended);
+  QCOMPARE(second, ScreenBase::RunOutcome::Ignored);
+  QVERIFY(locked);
+  QVERIFY(stopAsked);
+  QVERIFY(openDuringRun);
   QCOMPARE(closeRequested.count(), 1);
-  QVERIFY(screen.isVisible());
-  QCOMPARE(finished.count(), 0);
-
-  screen.setRunning(false);
   QVERIFY(!screen.isVisible());
   QCOMPARE(finished.count(), 1);
   QCOMPARE(screen.result(), int(QDialog::Accepted));
+  QVERIFY(unlocked());
 
-  // A run that ends without a close request leaves the screen open.
+  // A failing run is shown and unlocks too; a run ending without a close request leaves the screen
+  // open, and the next run starts without the old stop request.
   screen.show();
-  screen.setRunning(true);
-  screen.setRunning(false);
+  bool stopCleared = false;
+  const ScreenBase::RunOutcome failed = screen.runExclusive(locks, [&] {
+    stopCleared = !screen.pump().stopRequested();
+    throw kernel::RangeError("Range check error");
+  });
+  QCOMPARE(failed, ScreenBase::RunOutcome::Failed);
+  QVERIFY(stopCleared);
+  QCOMPARE(services.messages.errors(), QStringList{"Range check error"});
   QVERIFY(screen.isVisible());
+  QVERIFY(unlocked());
   screen.closeScreen();
   QVERIFY(!screen.isVisible());
   QCOMPARE(closeRequested.count(), 1);
+}
+
+void ScreenBaseTest::aBoxIsLeftAsItsRuleSays_data() {
+  QTest::addColumn<platform::FocusLeave>("rule");
+  QTest::addColumn<Qt::FocusReason>("reason");
+  QTest::addColumn<bool>("screenShown");
+  QTest::addColumn<bool>("left");
+  using enum platform::FocusLeave;
+  QTest::newRow("any loss: Tab") << AnyLoss << Qt::TabFocusReason << true << true;
+  QTest::newRow("any loss: a message box") << AnyLoss << Qt::ActiveWindowFocusReason << true << true;
+  QTest::newRow("any loss: a popup menu") << AnyLoss << Qt::PopupFocusReason << true << true;
+  QTest::newRow("to another control: a click") << ToAnotherControl << Qt::MouseFocusReason << true << true;
+  QTest::newRow("to another control: a message box")
+      << ToAnotherControl << Qt::ActiveWindowFocusReason << true << false;
+  QTest::newRow("to another control: a popup menu")
+      << ToAnotherControl << Qt::PopupFocusReason << true << false;
+  QTest::newRow("to another control: screen hidden")
+      << ToAnotherControl << Qt::TabFocusReason << false << false;
+}
+
+// A leave handler runs inside the error boundary: a failure is shown and the screen stays open.
+void ScreenBaseTest::aBoxIsLeftAsItsRuleSays() {
+  QFETCH(platform::FocusLeave, rule);
+  QFETCH(Qt::FocusReason, reason);
+  QFETCH(bool, screenShown);
+  QFETCH(bool, left);
+  test::ScopedServices services;
+  KeyScreen screen;
+  screen.setVisible(screenShown);
+  int leaves = 0;
+  platform::WatchFocusLeave(screen.box, rule, [&] {
+    ++leaves;
+    throw kernel::RangeError("Range check error");
+  });
+  QFocusEvent focusOut(QEvent::FocusOut, reason);
+  QApplication::sendEvent(screen.box, &focusOut);
+  QCOMPARE(leaves, left ? 1 : 0);
+  QCOMPARE(services.messages.errors().size(), left ? 1 : 0);
 }
 
 void ScreenBaseTest::backgroundColourAndPicture() {

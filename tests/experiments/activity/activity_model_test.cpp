@@ -39,7 +39,7 @@ ActivityRunData& RecordOf(std::initializer_list<std::int32_t> counts) {
   data.measurements = k;
   data.mean = sum / k;
   data.standardDeviation = std::sqrt(std::max(0.0L, squares / k - data.mean * data.mean));
-  data.lo = lo > 0 ? lo - 1 : lo;
+  data.belowSmallest = lo > 0 ? lo - 1 : lo;
   data.hi = hi;
   return data;
 }
@@ -206,7 +206,7 @@ TEST(ActivityRun, TheTableRunsFromTheSmallestCount) {
   }
   data.measurements = static_cast<std::int32_t>(counts.size());
   data.mean = 28.5;
-  data.lo = 11;
+  data.belowSmallest = 11;
   data.hi = 45;
   const ActivityResults r = EndOfRun(data, SumsOf(data));
   EXPECT_EQ(r.table.front(), "12 : 1");

@@ -120,9 +120,9 @@ void ActivityScreenTest::runResultsAndChart() {
   int first = 0;
   while (run.CountHistogram[first] == 0) ++first;
   QCOMPARE(Points(&screen, "Chart1", "Series1"), run.hi - first + 1);
-  QCOMPARE(Points(&screen, "Chart1", "Series2"), run.hi - run.lo + 1);
-  QCOMPARE(Points(&screen, "Chart1", "Series3"), run.hi - run.lo + 1);
-  QCOMPARE(run.lo, first - 1);
+  QCOMPARE(Points(&screen, "Chart1", "Series2"), run.hi - run.belowSmallest + 1);
+  QCOMPARE(Points(&screen, "Chart1", "Series3"), run.hi - run.belowSmallest + 1);
+  QCOMPARE(run.belowSmallest, first - 1);
 
   // The table starts at the smallest count, read row by row.
   QCOMPARE(Text(&screen, "Edit18"), QString("%1 : %2").arg(first).arg(run.CountHistogram[first]));

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 #include "experiments/intervals/UnitInterval.h"
@@ -76,6 +77,7 @@ class IntervalScreenTest : public test::IsolatedSuite {
   void runShowsItsNumbersAndCharts();
   void aZeroFractionRaisesNothing();
   void buttonsPressedWhileTheRunYieldsDoNothing();
+  void returnDuringARunStopsItAndLeavesNoHalfRun();
   void anErrorInARunReturnsToIdle();
   void saveWritesTheLastRunWithTheBoxValues();
   void aFailedSaveIsReported();
@@ -182,8 +184,8 @@ void IntervalScreenTest::aZeroFractionRaisesNothing() {
 }
 
 // The run lets the event loop run four times. Each time, the other buttons are pressed (and their
-// handlers called directly, as a queued click would): nothing is saved, printed or closed, and
-// no second run starts.
+// handlers called directly, as a queued click would): nothing is saved or printed, and no second
+// run starts.
 void IntervalScreenTest::buttonsPressedWhileTheRunYieldsDoNothing() {
   const QString pdf = "during.pdf";
   services->printing.setDefaultOutput(pdf);
@@ -199,12 +201,11 @@ void IntervalScreenTest::buttonsPressedWhileTheRunYieldsDoNothing() {
     ++yields;
     calculHidden = calculHidden && !screen.findChild<QWidget*>("BitBtn1")->isVisible();
     busyShown = busyShown && screen.findChild<QWidget*>("Label31")->isVisible();
-    for (const char* name : {"BitBtn4", "BitBtn11", "BitBtn2", "BitBtn1"})
+    for (const char* name : {"BitBtn4", "BitBtn11", "BitBtn1"})
       QTest::mouseClick(screen.findChild<QPushButton*>(name), Qt::LeftButton);
     const int measurements = intervals::LastIntervalRun().measurements;
     screen.Sauve();
     screen.BitBtn11Click();
-    screen.FinClick();
     screen.BitBtn1Click();
     nestedRun = nestedRun || intervals::LastIntervalRun().measurements != measurements;
   });
@@ -224,6 +225,39 @@ void IntervalScreenTest::buttonsPressedWhileTheRunYieldsDoNothing() {
   for (const char* name : {"BitBtn4", "BitBtn11"}) CLICK_BUTTON(&screen, name);
   QCOMPARE(ResultFiles().size(), 1);
   QCOMPARE(services->printing.defaultJobs(), 1);
+}
+
+// The return button stays live: pressed at any of the run's four yields, it stops the run after that
+// stage and the screen closes; the run record is left empty, never half-done.
+void IntervalScreenTest::returnDuringARunStopsItAndLeavesNoHalfRun() {
+  test::ScopedServices services;
+  for (int stage = 1; stage <= 4; ++stage) {
+    TForm2 screen;
+    screen.show();
+    CLICK_BUTTON(&screen, "BitBtn1");  // a whole run first, which the stopped one replaces
+    int yields = 0;
+    bool openAtClick = false;
+    QTimer presser;
+    presser.setInterval(0);
+    connect(&presser, &QTimer::timeout, &screen, [&] {
+      if (!screen.isRunning() || ++yields != stage) return;
+      QTest::mouseClick(screen.findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
+      openAtClick = screen.isVisible();
+    });
+    presser.start();
+    CLICK_BUTTON(&screen, "BitBtn1");
+    presser.stop();
+    QCOMPARE(yields, stage);  // no stage after the stop
+    QVERIFY(openAtClick);
+    QVERIFY(!screen.isVisible());
+    const intervals::IntervalRunData& run = intervals::LastIntervalRun();
+    QCOMPARE(run.measurements, 0);
+    QCOMPARE(run.fileRows, 0);
+    QCOMPARE(run.mean, 0.0L);
+    for (const std::vector<std::int64_t>* column : {&run.DeltaT, &run.histo_dt_non_desinteg, &run.nbtr})
+      QVERIFY(std::all_of(column->begin(), column->end(), [](std::int64_t v) { return v == 0; }));
+    QVERIFY(services.messages.all().empty());
+  }
 }
 
 void IntervalScreenTest::anErrorInARunReturnsToIdle() {

@@ -45,7 +45,7 @@ PopulationState EmptiedRun(int stopAfter = 1000) {
   state.selectedUnit = 1;
   SilentObserver observer;
   StopAfter host(stopAfter);
-  Button1Click(state, {5, 10, false, "année", "Po 214"}, observer, host, {{}, 0});
+  RunDecay(state, {5, 10, false, "année", "Po 214"}, observer, host, {{}, 0});
   return state;
 }
 

@@ -77,10 +77,10 @@ TEST(PopulationState, MajFollowsTheUnitAndRowAndLeavesAnUnknownUnitsLength) {
       {2, 1, 1.0L}, {6, 1, 3'155'673'600.0L}, {10, 2, 3.1556736E16L}, {0, 2, 60.0L}, {11, 1, 60.0L}};
   for (const Case& c : cases) {
     PopulationState state = StateWith(0.25L, 3);
-    maj(state);  // a minute first
+    UpdateStepProbability(state);  // a minute first
     state.selectedUnit = c.unit;
     state.selectedAtom = c.atom;
-    maj(state);
+    UpdateStepProbability(state);
     SCOPED_TRACE(c.unit);
     EXPECT_EQ(state.unitLength, c.expectedUnitLength);
     EXPECT_EQ(state.lambdaInUse, static_cast<double>(state.atoms[c.atom].lambda));
@@ -139,7 +139,7 @@ TEST(DecayRun, OutcomeTable) {
     PopulationState state = StateWith(c.lambda, c.unit, c.atom);
     RecordingObserver observer;
     StepHost host;
-    Button1Click(state, {c.side, c.duration, c.sound, "u", "l"}, observer, host, SeedAfterReseed(12345, 7));
+    RunDecay(state, {c.side, c.duration, c.sound, "u", "l"}, observer, host, SeedAfterReseed(12345, 7));
     const std::int32_t n0 = c.side * c.side;
     ASSERT_EQ(observer.started.size(), 1u);
     EXPECT_EQ(observer.started[0], std::make_pair(c.side, c.duration));
@@ -176,7 +176,7 @@ TEST(DecayRun, AboveOneEmptiesTheLatticeAtStepOneAndDrawsNoMore) {
   PopulationState state = StateWith(1.0L, 10);
   RecordingObserver observer;
   StepHost host;
-  Button1Click(state, {5, 10, false, "", ""}, observer, host, SeedAfterReseed(99));
+  RunDecay(state, {5, 10, false, "", ""}, observer, host, SeedAfterReseed(99));
   EXPECT_EQ(state.DecaysPerStep[1], 25);
   // 25 draws at step 1, none after: the generator moved exactly 25 times.
   std::uint32_t seed = 99;
@@ -192,7 +192,7 @@ TEST(DecayRun, DrawOrderFromASetGeneratorState) {
   PopulationState state = StateWith(0.4L, 2);
   RecordingObserver observer;
   StepHost host;
-  Button1Click(state, {5, 10, false, "", ""}, observer, host, SeedAfterReseed(kSeed));
+  RunDecay(state, {5, 10, false, "", ""}, observer, host, SeedAfterReseed(kSeed));
 
   const long double p = 0.4L;
   std::uint32_t seed = kSeed;
@@ -223,7 +223,7 @@ TEST(DecayRun, StrictComparisonAtPEqualToTheDraw) {
   PopulationState state = StateWith(0x1p-32L, 2);
   RecordingObserver observer;
   StepHost host(1);
-  Button1Click(state, {5, 10, false, "", ""}, observer, host, SeedAfterReseed(0));
+  RunDecay(state, {5, 10, false, "", ""}, observer, host, SeedAfterReseed(0));
   const double first = static_cast<double>(kernel::UniformRandom::toReal(kernel::UniformRandom::step(0)));
   ASSERT_EQ(static_cast<long double>(first), 0x1p-32L);
   EXPECT_EQ(state.cell(1, 1), 1);
@@ -233,12 +233,12 @@ TEST(DecayRun, StopSkipsTheRemainingStepsAndTheNextRunClearsTheHistory) {
   PopulationState state = StateWith(0.02L, 2);
   RecordingObserver full;
   StepHost host;
-  Button1Click(state, {8, 30, false, "", ""}, full, host, SeedAfterReseed(7));
+  RunDecay(state, {8, 30, false, "", ""}, full, host, SeedAfterReseed(7));
   ASSERT_GT(state.PopulationCurve[30], 0);  // the later steps hold values a stop must clear
 
   RecordingObserver stopped;
   StepHost stopping(4);
-  Button1Click(state, {6, 30, false, "", ""}, stopped, stopping, SeedAfterReseed(7));
+  RunDecay(state, {6, 30, false, "", ""}, stopped, stopping, SeedAfterReseed(7));
   EXPECT_EQ(stopped.steps.size(), 4u);
   EXPECT_EQ(stopping.pauses.size(), 4u);
   EXPECT_EQ(state.lastStep, 4);
@@ -254,7 +254,7 @@ TEST(DecayRun, InputsOutOfRangeChangeNothing) {
     PopulationState state;
     RecordingObserver observer;
     StepHost host;
-    EXPECT_THROW(Button1Click(state, {side, duration, false, "", ""}, observer, host), kernel::RangeError);
+    EXPECT_THROW(RunDecay(state, {side, duration, false, "", ""}, observer, host), kernel::RangeError);
     EXPECT_EQ(state.lastStep, -1);
     EXPECT_TRUE(observer.started.empty());
   }

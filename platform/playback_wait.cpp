@@ -1,8 +1,10 @@
 #include "platform/playback_wait.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <cstdint>
+
+#include "platform/services.h"
 
 namespace noyalis::platform {
 
@@ -10,23 +12,20 @@ namespace {
 constexpr int kPollMs = 5;
 }  // namespace
 
-bool WaitForPlayback(const PlaybackProgress& progress, int durationMs, int boundMs) {
-  const std::int64_t durationUs = std::int64_t{durationMs} * 1000;
-  const auto played = [&] { return progress.bytesLeft() <= 0 && progress.playedUs() >= durationUs; };
-  QElapsedTimer since;
-  since.start();
-  bool done = played();
-  if (done || progress.failed()) return done;
+bool WaitUntil(const std::function<bool()>& done, int boundMs) {
+  const std::int64_t start = Clock().nowMs();
+  bool held = done();
+  if (held) return true;
   QEventLoop loop;
   QTimer poll;
   poll.setInterval(kPollMs);
   QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    done = played();
-    if (done || progress.failed() || since.elapsed() >= boundMs) loop.quit();
+    held = done();
+    if (held || Clock().nowMs() - start >= boundMs) loop.quit();
   });
   poll.start();
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
-  return done;
+  loop.exec();
+  return held;
 }
 
 }  // namespace noyalis::platform

@@ -1,26 +1,19 @@
 #include "platform/services.h"
 
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMediaDevices>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QThread>
-#include <QTimer>
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 
 #include "kernel/error.h"
 #include "kernel/wave_image.h"
-#include "platform/playback_wait.h"
 #include "platform/print_queue.h"
-#include "platform/sound_server_probe.h"
+#include "platform/sound_output.h"
 
 namespace noyalis::platform {
 
@@ -101,58 +94,17 @@ void CheckWaveHeader(const std::vector<std::uint8_t>& image) {
   if (!ok) throw kernel::RangeError("wave image: not an 8-bit mono 11025 Hz PCM image");
 }
 
-// A tone handed to the sound server. Stopping its sink drops what the server still holds (an
-// output of high latency holds more than a second), so a played tone's sink is kept open a few
-// seconds more before it is stopped; tones in quick succession each keep their own.
-class TonePlayback final : public QObject {
- public:
-  TonePlayback(const QByteArray& samples, const QAudioDevice& device, const QAudioFormat& format)
-      : QObject(QCoreApplication::instance()), samples_(samples), source_(&samples_), sink_(device, format) {
-    source_.open(QIODevice::ReadOnly);
-  }
-  ~TonePlayback() override { sink_.stop(); }
-
-  QBuffer& source() { return source_; }
-  QAudioSink& sink() { return sink_; }
-
- private:
-  QByteArray samples_;
-  QBuffer source_;
-  QAudioSink sink_;
-};
-
+// Tones go to the process's one output, played on its own thread: a sound server that stalls
+// can hold that thread, never the screen.
 class SinkAudio final : public AudioService {
  public:
   void playSync(const std::vector<std::uint8_t>& waveImage) override {
     CheckWaveHeader(waveImage);
-    if (!SoundServerUsable()) return;  // a server that never answers: silent, at once
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return;
-    QAudioFormat format;
-    format.setSampleRate(kernel::kSampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::UInt8);
-    if (!device.isFormatSupported(format)) return;
-
-    const QByteArray samples(reinterpret_cast<const char*>(waveImage.data()) + kernel::kWaveHeaderSize,
-                             static_cast<qsizetype>(waveImage.size()) - kernel::kWaveHeaderSize);
-    auto* tone = new TonePlayback(samples, device, format);
-    const int durationMs = static_cast<int>(samples.size() * 1000 / kernel::kSampleRate);
-    QAudioSink& sink = tone->sink();
-    sink.start(&tone->source());
-    if (sink.error() != QAudio::NoError) return;
-    // Synchronous: until every sample was taken and the output's played time has reached the
-    // tone's duration; a stalled server is given up after a few seconds.
-    WaitForPlayback(
-        {[tone] { return tone->source().bytesAvailable(); }, [&sink] { return sink.processedUSecs(); },
-         [&sink] { return sink.state() == QAudio::StoppedState || sink.error() != QAudio::NoError; }},
-        durationMs, durationMs + kStalledSinkMs);
-    QTimer::singleShot(kLingerMs, tone, &QObject::deleteLater);
+    if (!QCoreApplication::instance()) return;  // the application has ended: nothing plays
+    ProcessSoundOutput().play(
+        QByteArray(reinterpret_cast<const char*>(waveImage.data()) + kernel::kWaveHeaderSize,
+                   static_cast<qsizetype>(waveImage.size()) - kernel::kWaveHeaderSize));
   }
-
- private:
-  static constexpr int kStalledSinkMs = 3000;
-  static constexpr int kLingerMs = 5000;  // more than any output's latency
 };
 
 class SteadyClock final : public ClockService {

@@ -40,8 +40,10 @@ class PrintService {
 class AudioService {
  public:
   virtual ~AudioService() = default;
-  // Plays a wave image to its end before returning; without an audio device, silently nothing.
-  // An image that is not 8-bit mono 11 025 Hz PCM raises kernel::RangeError.
+  // Plays a wave image to its end before returning, the event loop running meanwhile; returns
+  // after the tone's length and half a second at the latest, whatever the sound device does.
+  // Without an audio device, silently nothing. An image that is not 8-bit mono 11 025 Hz PCM
+  // raises kernel::RangeError.
   virtual void playSync(const std::vector<std::uint8_t>& waveImage) = 0;
 };
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -18,8 +19,6 @@
 namespace noyalis::platform {
 
 namespace {
-
-constexpr int kProbeBoundMs = 2000;  // a live server answers in milliseconds
 
 void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
   for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
@@ -97,12 +96,10 @@ QString SoundServerSocket() {
   if (!runtime.isEmpty()) return QDir(runtime).filePath("native");
   const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
   if (!xdg.isEmpty()) return QDir(xdg).filePath("pulse/native");
+  const QString machineId = QString::fromLatin1(QSysInfo::machineUniqueId());
+  const QString legacy = QDir::home().filePath(".config/pulse/" + machineId + "-runtime");
+  if (!machineId.isEmpty() && QFileInfo::exists(legacy)) return QDir(legacy).filePath("native");
   return QStringLiteral("/run/user/%1/pulse/native").arg(::getuid());
-}
-
-bool SoundServerUsable() {
-  static const bool usable = ProbeSoundServer(SoundServerSocket(), kProbeBoundMs) != SoundServerState::Silent;
-  return usable;
 }
 
 }  // namespace noyalis::platform

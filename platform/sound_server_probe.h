@@ -1,7 +1,7 @@
 #pragma once
-// Whether the sound server answers at all. Qt's audio output waits some thirty seconds for a
-// server that accepts connections but never answers (a stopped or hung server): the screens ask
-// here first, with a bounded wait, and stay silent when it does not answer.
+// Whether the sound server answers at all. Qt's audio output waits some thirty seconds or for ever
+// for a server that accepts connections but never answers (a stopped or hung server): the audio
+// thread asks here, with a bounded wait, before it opens an output.
 #include <QString>
 
 namespace noyalis::platform {
@@ -17,10 +17,9 @@ enum class SoundServerState {
 SoundServerState ProbeSoundServer(const QString& socketPath, int boundMs);
 
 // Where the audio output will look for its server: PULSE_SERVER (a "unix:" path or a plain path),
-// else the runtime folder's pulse/native. Empty when the server is not a local socket.
+// else the runtime folder's native socket (PULSE_RUNTIME_PATH, XDG_RUNTIME_DIR/pulse, or without
+// XDG_RUNTIME_DIR the folder ~/.config/pulse/<machine id>-runtime points to). Empty when the server
+// is not a local socket.
 QString SoundServerSocket();
-
-// The process asks once: the first call probes (bounded), later calls give the same answer.
-bool SoundServerUsable();
 
 }  // namespace noyalis::platform

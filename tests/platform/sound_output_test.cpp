@@ -1,22 +1,29 @@
-// The tone's way to the speaker: the sound server probe, the wait for the played time, and a real
-// audio output in front of a server that never answers.
+// The tone's way to the speaker: the one output on its audio thread, in front of a device that
+// answers, one that never comes back and a sound server that never answers; the stream of tones.
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
 #include <thread>
 
 #include "kernel/wave_image.h"
-#include "platform/playback_wait.h"
-#include "platform/services.h"
+#include "platform/audio_thread.h"
+#include "platform/sink_back_end.h"
+#include "platform/sound_output.h"
 #include "platform/sound_server_probe.h"
+#include "platform/tone_stream.h"
+#include "support/fake_audio_device.h"
+#include "support/scoped_services.h"
 
 using namespace noyalis;
+using platform::SoundOutput;
 using platform::SoundServerState;
+using platform::ToneRequest;
 
 namespace {
 
@@ -34,23 +41,36 @@ int ListeningSocket(const QString& path) {
   return fd;
 }
 
-// A fake device: its bytes are taken after takenMs, and its played time runs latencyMs behind.
-struct FakeDevice {
-  QElapsedTimer since;
-  int takenMs = 20;
-  int latencyMs = 0;
-  bool stalled = false;
-  bool failed = false;
+QByteArray Samples(int frequency, int durationMs) {
+  const std::vector<std::uint8_t> image = kernel::WaveImage(frequency, durationMs, 50, 8 * std::atan(1.0L));
+  return QByteArray(reinterpret_cast<const char*>(image.data()) + kernel::kWaveHeaderSize,
+                    static_cast<qsizetype>(image.size()) - kernel::kWaveHeaderSize);
+}
 
-  platform::PlaybackProgress progress() {
-    since.start();
-    return {[this] { return since.elapsed() < takenMs ? std::int64_t{1102} : std::int64_t{0}; },
-            [this] {
-              return stalled ? std::int64_t{0}
-                             : std::max<std::int64_t>(0, since.elapsed() - latencyMs) * 1000;
-            },
-            [this] { return failed; }};
+// The test clock moves kStepMs each time the event loop runs a pass: a wait that keeps the loop
+// running ends on its bound, one that holds it never does. The wait looks at the clock every few
+// passes, so it ends a few steps past its bound.
+constexpr int kStepMs = 10;
+constexpr int kBoundMs = 100 + SoundOutput::kWaitMarginMs;  // a 100 ms tone's
+constexpr int kOvershootMs = 25 * kStepMs;
+struct RunningClock {
+  explicit RunningClock(test::TestClock& clock) {
+    QObject::connect(&timer, &QTimer::timeout, [&clock] { clock.advance(kStepMs); });
+    timer.start(1);
   }
+  QTimer timer;
+};
+
+// A key press posted to a button, handled only if the event loop takes user input.
+struct WaitingPress {
+  WaitingPress() {
+    QObject::connect(&button, &QPushButton::clicked, [this] { ++clicks; });
+    button.show();
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+      QCoreApplication::postEvent(&button, new QKeyEvent(type, Qt::Key_Space, Qt::NoModifier, " "));
+  }
+  QPushButton button;
+  int clicks = 0;
 };
 
 }  // namespace
@@ -60,9 +80,12 @@ class SoundOutputTest : public QObject {
 
  private slots:
   void probeTellsAnsweringSilentAndMissingServers();
-  void waitLastsUntilTheDeviceHasPlayedTheTone_data();
-  void waitLastsUntilTheDeviceHasPlayedTheTone();
-  void aSilentServerMakesTheToneSilentAtOnce();
+  void streamPlacesTonesWholeAndDropsLateOnes_data();
+  void streamPlacesTonesWholeAndDropsLateOnes();
+  void oneOutputPlaysEveryToneWholeAndInOrder();
+  void aHeldDeviceLeavesTheScreenAnsweringUntilItComesBack();
+  void aSilentServerLeavesTheScreenAnswering();
+  void theOutputClosesEvenWhenTheDeviceHoldsIt();
 };
 
 void SoundOutputTest::probeTellsAnsweringSilentAndMissingServers() {
@@ -95,55 +118,115 @@ void SoundOutputTest::probeTellsAnsweringSilentAndMissingServers() {
   ::close(answering);
 }
 
-void SoundOutputTest::waitLastsUntilTheDeviceHasPlayedTheTone_data() {
-  QTest::addColumn<int>("latencyMs");
-  QTest::addColumn<bool>("stalled");
-  QTest::addColumn<bool>("failed");
+void SoundOutputTest::streamPlacesTonesWholeAndDropsLateOnes_data() {
+  QTest::addColumn<int>("lateMs");  // how far past their latest start the tones are read
   QTest::addColumn<bool>("played");
-  QTest::addColumn<int>("shortestMs");  // the wait lasts at least this long
-  QTest::addColumn<int>("longestMs");   // and returns before this
-  QTest::newRow("low latency") << 0 << false << false << true << 100 << 1000;
-  QTest::newRow("high latency: heard only after it") << 400 << false << false << true << 500 << 1500;
-  QTest::newRow("stalled server: given up at the bound") << 0 << true << false << false << 700 << 1500;
-  QTest::newRow("device failed: at once") << 0 << false << true << false << 0 << 100;
+  QTest::newRow("in time: whole, 20 ms apart, played once the device is past them") << -1000 << true;
+  QTest::newRow("too late: silence instead") << 1 << false;
 }
 
-void SoundOutputTest::waitLastsUntilTheDeviceHasPlayedTheTone() {
-  QFETCH(int, latencyMs);
-  QFETCH(bool, stalled);
-  QFETCH(bool, failed);
+void SoundOutputTest::streamPlacesTonesWholeAndDropsLateOnes() {
+  QFETCH(int, lateMs);
   QFETCH(bool, played);
-  QFETCH(int, shortestMs);
-  QFETCH(int, longestMs);
-  FakeDevice device;
-  device.latencyMs = latencyMs;
-  device.stalled = stalled;
-  device.failed = failed;
-  QElapsedTimer timer;
-  timer.start();
-  QCOMPARE(platform::WaitForPlayback(device.progress(), 100, 700), played);
-  QVERIFY2(timer.elapsed() >= shortestMs, qPrintable(QString::number(timer.elapsed())));
-  QVERIFY2(timer.elapsed() < longestMs, qPrintable(QString::number(timer.elapsed())));
+  const auto now = platform::ToneStream::Clock::now();
+  platform::ToneStream stream;
+  const QByteArray samples = Samples(440, 10);
+  const qsizetype gap = 220, secondEnd = 2 * samples.size() + gap;
+  std::vector<std::shared_ptr<ToneRequest>> tones;
+  for (int i = 0; i < 2; ++i) {
+    tones.push_back(std::make_shared<ToneRequest>(samples, now - std::chrono::milliseconds(lateMs)));
+    stream.append(tones.back());
+  }
+  const QByteArray read = stream.read(secondEnd + 50);
+  const QByteArray silence(gap, 127);
+  const QByteArray expected =
+      played ? samples + silence + samples + QByteArray(50, 127) : QByteArray(read.size(), 127);
+  QVERIFY(read == expected);
+  QCOMPARE(stream.settle(samples.size(), now), played);
+  QCOMPARE(tones[0]->finished(), true);
+  QCOMPARE(tones[1]->finished(), !played);
+  QVERIFY(!stream.settle(secondEnd, now));
+  for (const auto& tone : tones)
+    QCOMPARE(tone->current(), played ? ToneRequest::State::Played : ToneRequest::State::Dropped);
 }
 
-// The first tone of the process probes the server: one that accepts the connection and never
-// answers silences the tones after a bounded wait, instead of holding the screen half a minute.
-void SoundOutputTest::aSilentServerMakesTheToneSilentAtOnce() {
+// Tones and clicks in quick succession share one output and reach it whole, one after the other.
+void SoundOutputTest::oneOutputPlaysEveryToneWholeAndInOrder() {
+  test::FakeAudioDevice device;
+  SoundOutput output(device.factory());
+  std::vector<QByteArray> tones{Samples(440, 100)};
+  for (int frequency = 1000; frequency < 1500; frequency += 100) tones.push_back(Samples(frequency, 20));
+  for (const QByteArray& tone : tones) QVERIFY(output.play(tone));
+  QCOMPARE(device.opens(), 1);
+  const QByteArray played = device.played();
+  qsizetype at = 0;
+  for (const QByteArray& tone : tones) {
+    at = played.indexOf(tone, at);
+    QVERIFY2(at >= 0, "every tone whole, after the one before");
+    at += tone.size();
+  }
+}
+
+// The device never comes back from opening the output: the first tone is given up at its bound
+// with the event loop taking input meanwhile, the next ones at once; when the device comes back
+// its output plays the tones again.
+void SoundOutputTest::aHeldDeviceLeavesTheScreenAnsweringUntilItComesBack() {
+  test::ScopedServices services;
+  test::FakeAudioDevice device(true);
+  SoundOutput output(device.factory());
+  RunningClock running(services.clock);
+  WaitingPress press;
+  std::int64_t before = services.clock.nowMs();
+  QVERIFY(!output.play(Samples(440, 100)));
+  const std::int64_t waited = services.clock.nowMs() - before;
+  QVERIFY2(waited >= kBoundMs && waited <= kBoundMs + kOvershootMs, qPrintable(QString::number(waited)));
+  QCOMPARE(press.clicks, 1);
+
+  before = services.clock.nowMs();
+  QVERIFY(!output.play(Samples(1000, 20)));
+  QCOMPARE(services.clock.nowMs(), before);
+
+  device.letGo();
+  QTRY_VERIFY(output.play(Samples(1000, 20)));
+  QCOMPARE(device.opens(), 1);
+}
+
+// A server that takes the connection and never answers is asked with a bounded wait on the audio
+// thread: the audio library is never entered, and the screen goes on as with a held device.
+void SoundOutputTest::aSilentServerLeavesTheScreenAnswering() {
   QTemporaryDir dir;
   const QString path = dir.filePath("native");
   const int silent = ListeningSocket(path);
   QVERIFY(silent >= 0);
   qputenv("PULSE_SERVER", ("unix:" + path).toUtf8());
-  const std::vector<std::uint8_t> tone = kernel::WaveImage(440, 100, 100, 8 * std::atan(1.0L));
-  QElapsedTimer timer;
-  timer.start();
-  platform::Audio().playSync(tone);
-  const qint64 first = timer.restart();
-  platform::Audio().playSync(tone);
-  const qint64 second = timer.elapsed();
+  test::ScopedServices services;
+  RunningClock running(services.clock);
+  {
+    SoundOutput output([] { return std::make_unique<platform::SinkBackEnd>(); });
+    std::int64_t before = services.clock.nowMs();
+    QVERIFY(!output.play(Samples(440, 100)));
+    QVERIFY(services.clock.nowMs() - before <= kBoundMs + kOvershootMs);
+    before = services.clock.nowMs();
+    QVERIFY(!output.play(Samples(440, 100)));
+    QCOMPARE(services.clock.nowMs(), before);
+  }
+  QTRY_COMPARE(platform::AudioThread::running(), 0);  // once its bounded question is over
+  qunsetenv("PULSE_SERVER");
   ::close(silent);
-  QVERIFY2(first < 4000, qPrintable(QString::number(first)));
-  QVERIFY2(second < 50, qPrintable(QString::number(second)));  // asked once only
+}
+
+// Closing the output (the application ends) does not wait for a device that holds its thread; the
+// thread ends when the device lets it go.
+void SoundOutputTest::theOutputClosesEvenWhenTheDeviceHoldsIt() {
+  test::ScopedServices services;
+  RunningClock running(services.clock);
+  test::FakeAudioDevice device(true);
+  auto output = std::make_unique<SoundOutput>(device.factory());
+  QVERIFY(!output->play(Samples(440, 100)));
+  output.reset();
+  QCOMPARE(platform::AudioThread::running(), 1);
+  device.letGo();
+  QTRY_COMPARE(platform::AudioThread::running(), 0);
 }
 
 QTEST_MAIN(SoundOutputTest)

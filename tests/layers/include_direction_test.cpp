@@ -4,11 +4,11 @@
 // (the layer manifest the build writes); the rules themselves are checked on a table first.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -46,10 +46,29 @@ struct LayerMap {
 };
 
 // "experiments/<name>" for a file of an experiment or of its tests; "" for any other.
-std::string ExperimentFolder(const std::string& path) {
-  static const std::regex folder(R"(^(?:tests/)?(experiments/[^/]+)/)");
-  std::smatch m;
-  return std::regex_search(path, m, folder) ? m[1].str() : "";
+std::string ExperimentFolder(std::string path) {
+  if (path.starts_with("tests/")) path.erase(0, 6);
+  const std::size_t slash = path.find('/', 12);
+  return path.starts_with("experiments/") && slash != std::string::npos ? path.substr(0, slash) : "";
+}
+
+// Qt's headers (<QString>, <QtWidgets>) and QCustomPlot's.
+bool IsQt(const std::string& header) {
+  return (header.size() > 1 && header[0] == 'Q' && std::isupper(static_cast<unsigned char>(header[1]))) ||
+         header.starts_with("Qt") || header.starts_with("qcustomplot");
+}
+
+// The name an #include line names and whether in angle brackets; nothing for any other line.
+std::optional<std::pair<std::string, bool>> Included(const std::string& line) {
+  std::size_t i = line.find_first_not_of(" \t");
+  if (i == std::string::npos || line[i] != '#') return std::nullopt;
+  i = line.find_first_not_of(" \t", i + 1);
+  if (i == std::string::npos || line.compare(i, 7, "include") != 0) return std::nullopt;
+  i = line.find_first_not_of(" \t", i + 7);
+  if (i == std::string::npos || (line[i] != '<' && line[i] != '"')) return std::nullopt;
+  const std::size_t end = line.find(line[i] == '<' ? '>' : '"', i + 1);
+  if (end == std::string::npos) return std::nullopt;
+  return std::pair{line.substr(i + 1, end - i - 1), line[i] == '<'};
 }
 
 // Why `file` may not hold #include <included> (angled) or #include "included"; nothing if it may.
@@ -57,8 +76,7 @@ std::optional<std::string> IncludeFault(const LayerMap& map, const std::string& 
                                         const std::string& included, bool angled) {
   const Layer from = map.layerOf(file);
   if (angled) {
-    static const std::regex qt(R"(^(Q[A-Z]|Qt|qcustomplot))");
-    if ((from == kKernel || from == kModels) && std::regex_search(included, qt))
+    if ((from == kKernel || from == kModels) && IsQt(included))
       return std::string(kLayerNames[from]) + " includes Qt";
     return std::nullopt;
   }
@@ -122,7 +140,6 @@ TEST(IncludeDirections, EveryIncludeOfTheTreeIsAllowed) {
   namespace fs = std::filesystem;
   const LayerMap map(std::ifstream(NOYALIS_LAYER_MANIFEST));
   ASSERT_FALSE(map.experimentFiles.empty()) << NOYALIS_LAYER_MANIFEST;
-  const std::regex include(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
   int includes = 0;
   for (const char* folder : {"kernel", "platform", "experiments", "app", "tests"}) {
     for (const auto& entry : fs::recursive_directory_iterator(fs::path(NOYALIS_SOURCE_ROOT) / folder)) {
@@ -132,12 +149,12 @@ TEST(IncludeDirections, EveryIncludeOfTheTreeIsAllowed) {
       if (file.starts_with("experiments/") && map.layerOf(file) == kOutside)
         ADD_FAILURE() << file << ": listed neither as a model nor as a screen in its folder's CMakeLists.txt";
       std::ifstream in(entry.path());
-      std::smatch m;
       for (auto [line, number] = std::pair{std::string(), 1}; std::getline(in, line); ++number) {
-        if (!std::regex_search(line, m, include)) continue;
+        const auto included = Included(line);
+        if (!included) continue;
         ++includes;
-        if (const auto fault = IncludeFault(map, file, m[2], m[1] == "<"))
-          ADD_FAILURE() << file << ":" << number << ": " << m[0] << ": " << *fault;
+        if (const auto fault = IncludeFault(map, file, included->first, included->second))
+          ADD_FAILURE() << file << ":" << number << ": " << line << ": " << *fault;
       }
     }
   }

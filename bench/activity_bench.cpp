@@ -138,7 +138,7 @@ void BM_CostPerMeasurementAndPerRun(benchmark::State& state) {
   split("run", runSmall, runLarge);
   split("dist_poisson", aloneSmall, aloneLarge);
 }
-BENCHMARK(BM_CostPerMeasurementAndPerRun)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_CostPerMeasurementAndPerRun)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // One redraw of the end-of-run chart (arguments as above): the fixed cost a run pays outside the
 // model, whatever its size.

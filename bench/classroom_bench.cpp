@@ -66,11 +66,3 @@ void BM_ClickToAnswerWindow(benchmark::State& state) {
 
 BENCHMARK(BM_ChiSquareOfBothLaws)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClickToAnswerWindow)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

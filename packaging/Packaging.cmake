@@ -6,7 +6,7 @@ if(NOYALIS_BUILD_UI)
           DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
   # Takes those screenshots from the program itself (tools/take_screenshots.sh); not installed.
   add_executable(noyalis_screenshots EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/../tools/take_screenshots.cpp)
-  target_link_libraries(noyalis_screenshots PRIVATE noyalis_ui)
+  target_link_libraries(noyalis_screenshots PRIVATE noyalis_menu)
 endif()
 
 set(CPACK_PACKAGE_NAME noyalis)

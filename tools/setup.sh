@@ -6,9 +6,9 @@ cd "$(dirname "$0")/.."
 
 PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
 libqcustomplot-dev libgtest-dev libbenchmark-dev libcups2-dev libboost-dev appstream fonts-dejavu-core fonts-liberation"
-# The test command also fuzzes the isotope list parser and the results-file reader, with clang's
-# libFuzzer.
-[ "${1:-run}" = test ] && PACKAGES="$PACKAGES clang libclang-rt-14-dev"
+# The test command also checks the formatting and fuzzes the isotope list parser and the
+# results-file reader, with clang's libFuzzer.
+[ "${1:-run}" = test ] && PACKAGES="$PACKAGES clang-format clang libclang-rt-14-dev"
 
 missing=""
 for p in $PACKAGES; do
@@ -20,8 +20,12 @@ if [ -n "$missing" ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
 fi
 
+# The test command builds with warnings as errors (and checks the formatting); the run command
+# tolerates warnings.
+WERROR=OFF
+[ "${1:-run}" = test ] && WERROR=ON
 BUILD=${NOYALIS_BUILD_DIR:-build}
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNOYALIS_WERROR=$WERROR
 cmake --build "$BUILD"
 
 case "${1:-run}" in
@@ -31,14 +35,14 @@ case "${1:-run}" in
     # The Qt-free kernel and models once more under the address and undefined-behaviour sanitizers.
     SAN="$BUILD-sanitize"
     cmake -S . -B "$SAN" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOYALIS_BUILD_UI=OFF \
-      -DNOYALIS_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all"
+      -DNOYALIS_BUILD_BENCH=OFF -DNOYALIS_WERROR=ON -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all"
     cmake --build "$SAN"
     ctest --test-dir "$SAN" --output-on-failure
     # The isotope list parser and the results-file reader fuzzed for 20 s each (new inputs go to a
     # scratch folder, the seeds stay).
     for TARGET in isotope_list results_file; do
       FUZZ="$BUILD-fuzz-$TARGET"
-      cmake -S "fuzz/$TARGET" -B "$FUZZ" -G Ninja -DCMAKE_CXX_COMPILER=clang++
+      cmake -S "fuzz/$TARGET" -B "$FUZZ" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
       cmake --build "$FUZZ"
       SCRATCH=$(mktemp -d)
       "$FUZZ/${TARGET}_fuzz" -max_total_time=20 -print_final_stats=1 "$SCRATCH" "fuzz/$TARGET/corpus"

@@ -1,5 +1,6 @@
 #pragma once
-// The fixed quantities of the three absorption and distance experiments, with their units.
+// The fixed quantities of the three absorption and distance screens, with their units; the source
+// itself (its rates and attenuations) is in experiments/source.
 #include <array>
 #include <cstdint>
 
@@ -10,18 +11,12 @@ inline constexpr std::int32_t kMinMeasurements = 2;
 inline constexpr std::int32_t kMaxMeasurements = 10'000;
 inline constexpr std::int32_t kDefaultMeasurements = 5;
 
-// The count rates are given per 25 ms of counting.
-inline constexpr long double kReferenceTimeMs = 25;
-
 // Beta rays through aluminium, with the source's gamma rays beside them.
 namespace beta {
 inline constexpr std::int32_t kMinCountingTimeMs = 500;
 inline constexpr std::int32_t kMaxCountingTimeMs = 20'000;
 inline constexpr std::int32_t kCountingTimeStepMs = 25;
 inline constexpr std::int32_t kDefaultCountingTimeMs = 10'000;
-inline constexpr long double kBetaCountsPer25ms = 6.55L;   // without aluminium: 262 counts/s
-inline constexpr long double kGammaCountsPer25ms = 0.38L;  // at every thickness: 15.2 counts/s
-inline constexpr long double kAttenuationPerMm = 8;        // [1/mm of aluminium]
 // The thirteen aluminium absorbers [mm].
 inline constexpr std::array<long double, 13> kThicknessMm = {0,    0.1L, 0.2L, 0.3L, 0.4L, 0.5L, 0.6L,
                                                              0.7L, 0.8L, 0.9L, 1,    2,    3};
@@ -39,8 +34,6 @@ inline constexpr std::int32_t kMinCountingTimeMs = 500;
 inline constexpr std::int32_t kMaxCountingTimeMs = 10'000;
 inline constexpr std::int32_t kCountingTimeStepMs = 25;
 inline constexpr std::int32_t kDefaultCountingTimeMs = 10'000;
-inline constexpr long double kGammaCountsPer25ms = 0.5L;  // without lead: 20 counts/s
-inline constexpr long double kAttenuationPerMm = 0.09L;   // [1/mm of lead]
 // The five lead plates [mm].
 inline constexpr std::array<long double, 5> kThicknessMm = {0, 5, 10, 15, 20};
 }  // namespace lead
@@ -51,8 +44,6 @@ inline constexpr std::int32_t kMinCountingTimeMs = 50;
 inline constexpr std::int32_t kMaxCountingTimeMs = 100'000;
 inline constexpr std::int32_t kCountingTimeStepMs = 25;
 inline constexpr std::int32_t kDefaultCountingTimeMs = 1000;
-inline constexpr long double kCountsPer25msAt3cm = 14;  // 0.56 counts/ms
-inline constexpr long double kNearestM = 0.03L;         // [m]
 // The five distances [m], 3 cm first.
 inline constexpr std::array<long double, 5> kDistanceM = {0.03L, 0.0425L, 0.06L, 0.085L, 0.12L};
 }  // namespace distance

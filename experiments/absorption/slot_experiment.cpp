@@ -1,7 +1,7 @@
 #include "experiments/absorption/slot_experiment.h"
 
 #include "experiments/absorption/absorption_constants.h"
-#include "experiments/absorption/count_means.h"
+#include "experiments/source/count_means.h"
 #include "kernel/checked.h"
 
 namespace noyalis::absorption {
@@ -9,16 +9,16 @@ namespace noyalis::absorption {
 namespace {
 
 std::vector<std::int32_t> BetaThenGamma(std::int32_t countingTimeMs, long double thicknessMm) {
-  const BetaGammaMeans m = BetaMeans(countingTimeMs, thicknessMm);
+  const source::BetaGammaMeans m = source::BetaMeans(countingTimeMs, thicknessMm);
   return {m.beta, m.gamma};
 }
 
 std::vector<std::int32_t> GammaBehindLead(std::int32_t countingTimeMs, long double thicknessMm) {
-  return {LeadMean(countingTimeMs, thicknessMm)};
+  return {source::LeadMean(countingTimeMs, thicknessMm)};
 }
 
 std::vector<std::int32_t> AtDistance(std::int32_t countingTimeMs, long double distanceM) {
-  return {DistanceMean(countingTimeMs, distanceM)};
+  return {source::DistanceMean(countingTimeMs, distanceM)};
 }
 
 }  // namespace

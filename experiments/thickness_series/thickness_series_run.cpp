@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "experiments/absorption/count_means.h"
+#include "experiments/source/count_means.h"
 #include "experiments/thickness_series/thickness_series_constants.h"
 #include "kernel/checked.h"
 #include "kernel/error.h"
@@ -54,7 +54,7 @@ bool MeasureThickness(SeriesRunData& data, int thickness, RunShape shape, kernel
       checkedAt(std::span<std::vector<long double>>(data.SeriesMeans), thickness);
   host.yieldStage();
   if (host.stopRequested()) return false;
-  const absorption::BetaGammaMeans m = absorption::BetaMeans(
+  const source::BetaGammaMeans m = source::BetaMeans(
       shape.countingTimeMs, kThicknessesMm[static_cast<std::size_t>(thickness)], kRateFactorAt3cm);
   const std::int32_t total = shape.measurements * shape.series;  // at most 1 000 001, checked above
   draw(m.beta, total, data.BetaCounts, host);

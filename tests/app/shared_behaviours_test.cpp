@@ -84,11 +84,13 @@ const ScreenRow kScreens[] = {
                "moyenne calcul\xE9"
                "e :  0.00000000000000E+0000\r\n"
                "kk ; ni[kk] ; histo_desinteg =nbdes0[kk]\r\n"}},
-    // Its return button is disabled during a run.
     {.name = "TForm2",
      .make = Make<TForm2>,
      .back = "BitBtn2",
      .chartPage = "BitBtn11",
+     .start = "BitBtn1",
+     .result = "Edit1",
+     .stored = [] { return intervals::LastIntervalRun().measurements > 0; },
      .save = "BitBtn4",
      .first = {[] { intervals::LastIntervalRun() = intervals::IntervalRunData(); },
                R"(^\d{8}_\d\d_\d\d_intervalles\.txt$)",

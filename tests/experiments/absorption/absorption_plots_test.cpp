@@ -8,10 +8,10 @@
 
 #include "experiments/absorption/absorption_constants.h"
 #include "experiments/absorption/beta_plot.h"
-#include "experiments/absorption/count_means.h"
 #include "experiments/absorption/distance_plot.h"
 #include "experiments/absorption/lead_plot.h"
 #include "experiments/absorption/log_curve.h"
+#include "experiments/source/count_means.h"
 
 namespace noyalis::absorption {
 namespace {
@@ -31,7 +31,7 @@ SlotTable Table(const std::span<const long double> positions, std::initializer_l
 SlotTable ModelBetaTable(std::initializer_list<int> slots) {
   SlotTable t(13);
   for (int k : slots) {
-    const BetaGammaMeans m = BetaMeans(10'000, beta::kThicknessMm[k]);
+    const source::BetaGammaMeans m = source::BetaMeans(10'000, beta::kThicknessMm[k]);
     const long double mean = m.beta + m.gamma;
     t.store(k, beta::kThicknessMm[k], mean, std::sqrt(mean));
   }
@@ -170,7 +170,8 @@ TEST(LeadPlot, FitsRefusalsAndTheUndefinedMeasure) {
 
   // All five at the model's means: slope near −0.09 per mm, d near 1.
   SlotTable all(5);
-  for (int k = 0; k < 5; ++k) all.store(k, lead::kThicknessMm[k], LeadMean(10'000, lead::kThicknessMm[k]), 5);
+  for (int k = 0; k < 5; ++k)
+    all.store(k, lead::kThicknessMm[k], source::LeadMean(10'000, lead::kThicknessMm[k]), 5);
   const LeadPlot five = PlotLead(all);
   EXPECT_NEAR(static_cast<double>(five.slope), -0.09, 0.003);
   EXPECT_NEAR(static_cast<double>(*five.fit), 1, 0.01);
@@ -192,7 +193,7 @@ TEST(LeadPlot, FitsRefusalsAndTheUndefinedMeasure) {
 TEST(DistancePlot, InverseSquareFitAndItsRefusal) {
   SlotTable all(5);
   for (int k = 0; k < 5; ++k)
-    all.store(k, distance::kDistanceM[k], DistanceMean(1000, distance::kDistanceM[k]), 3);
+    all.store(k, distance::kDistanceM[k], source::DistanceMean(1000, distance::kDistanceM[k]), 3);
   const DistancePlot plot = PlotDistance(all);
   ASSERT_FALSE(plot.refused);
   EXPECT_NEAR(static_cast<double>(plot.slope), 0.504, 0.001);

@@ -14,7 +14,7 @@
 #include "experiments/activity/activity_run.h"
 #include "kernel/error.h"
 #include "kernel/uniform_random.h"
-#include "tests/support/stopping_host.h"
+#include "support/stopping_host.h"
 
 namespace noyalis::activity {
 namespace {

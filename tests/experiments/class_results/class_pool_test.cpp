@@ -13,7 +13,7 @@
 #include "experiments/class_results/class_results.h"
 #include "experiments/class_results/class_results_file.h"
 #include "kernel/error.h"
-#include "tests/support/stopping_host.h"
+#include "support/stopping_host.h"
 
 namespace noyalis::class_results {
 namespace {

@@ -13,7 +13,7 @@
 #include "experiments/dice/dice_seed.h"
 #include "kernel/error.h"
 #include "kernel/uniform_random.h"
-#include "tests/support/stopping_host.h"
+#include "support/stopping_host.h"
 
 namespace noyalis::dice {
 namespace {

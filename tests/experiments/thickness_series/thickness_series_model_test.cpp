@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "experiments/absorption/count_means.h"
+#include "experiments/source/count_means.h"
 #include "experiments/thickness_series/class_duration.h"
 #include "experiments/thickness_series/thickness_series_constants.h"
 #include "experiments/thickness_series/thickness_series_run.h"
@@ -13,7 +13,7 @@
 #include "kernel/number_format.h"
 #include "kernel/poisson_table.h"
 #include "kernel/uniform_random.h"
-#include "tests/support/stopping_host.h"
+#include "support/stopping_host.h"
 
 namespace noyalis::thickness_series {
 namespace {
@@ -43,7 +43,7 @@ TEST(ThicknessSeriesMeansTest, BetaAndGammaMeansPerScreen) {
       {550, 1, 1, 17},           {775, 1, 1, 24},  // γ = 16.72, 23.56
   };
   for (const Case& c : kCases) {
-    const absorption::BetaGammaMeans m = absorption::BetaMeans(c.t, c.x, kRateFactorAt3cm);
+    const source::BetaGammaMeans m = source::BetaMeans(c.t, c.x, kRateFactorAt3cm);
     EXPECT_EQ(m.beta, c.beta) << "T " << c.t << " ms, " << static_cast<double>(c.x) << " mm";
     EXPECT_EQ(m.gamma, c.gamma) << "T " << c.t << " ms";
   }
@@ -278,8 +278,8 @@ void ExpectProportionsFollowTheLaw(RunShape shape, const std::array<long double,
   expectNear(1 - strict, law[0], "ties", 0);
   // The mean boxes: n × S measurements of mean β + γ behind each screen.
   for (int t = 0; t < 3; ++t) {
-    const absorption::BetaGammaMeans m =
-        absorption::BetaMeans(shape.countingTimeMs, kThicknessesMm[t], kRateFactorAt3cm);
+    const source::BetaGammaMeans m =
+        source::BetaMeans(shape.countingTimeMs, kThicknessesMm[t], kRateFactorAt3cm);
     const long double mean = m.beta + m.gamma;
     EXPECT_NEAR(static_cast<double>(MeanOfSeriesMeans(data, t, shape.series)), static_cast<double>(mean),
                 static_cast<double>(5 * std::sqrt(mean / (shape.measurements * shape.series))));

@@ -1,9 +1,10 @@
 #pragma once
-// The Poisson means of one measurement in each of the three experiments, rounded ties to even
-// from the extended products in the order given.
+// The source's Poisson means of one measurement behind aluminium (the beta screen and the thickness
+// series), behind lead and at a distance, rounded ties to even from the extended products in the
+// order given.
 #include <cstdint>
 
-namespace noyalis::absorption {
+namespace noyalis::source {
 
 struct BetaGammaMeans {
   std::int32_t beta;   // [counts], at least 1
@@ -21,4 +22,4 @@ std::int32_t LeadMean(std::int32_t countingTimeMs, long double thicknessMm);
 // At distance d [m] for T [ms]: round(T × 14 / 25 × (0.03 / d)²) [counts].
 std::int32_t DistanceMean(std::int32_t countingTimeMs, long double distanceM);
 
-}  // namespace noyalis::absorption
+}  // namespace noyalis::source

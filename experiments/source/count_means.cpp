@@ -1,11 +1,11 @@
-#include "experiments/absorption/count_means.h"
+#include "experiments/source/count_means.h"
 
 #include <cmath>
 
-#include "experiments/absorption/absorption_constants.h"
+#include "experiments/source/source_constants.h"
 #include "kernel/number_format.h"
 
-namespace noyalis::absorption {
+namespace noyalis::source {
 
 namespace {
 
@@ -37,4 +37,4 @@ std::int32_t DistanceMean(std::int32_t countingTimeMs, long double distanceM) {
   return static_cast<std::int32_t>(kernel::RoundEven(atNearest * (ratio * ratio)));
 }
 
-}  // namespace noyalis::absorption
+}  // namespace noyalis::source

@@ -1,6 +1,7 @@
 #include "support/layout_check.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -14,6 +15,8 @@
 #include <vector>
 
 #include "platform/language.h"
+#include "support/chart_check.h"
+#include "support/contrast_check.h"
 
 namespace noyalis::test {
 
@@ -21,10 +24,13 @@ namespace {
 
 constexpr int kEditPadding = 6;    // frame and inner margins of an edit box [px]
 constexpr int kButtonPadding = 8;  // a button's frame and the least room around its text [px]
+// A text and whatever stands beside it on its line keep at least this much room between them [px].
+constexpr int kLeastGap = 3;
 
 struct TextPlace {
   QWidget* widget;
-  QRect rect;  // in the parent's coordinates
+  QRect rect;        // in the parent's coordinates
+  bool text = true;  // a text, or a box beside which a text must keep its room
 };
 
 QString Describe(const QWidget* w, const QRect& r) {
@@ -119,7 +125,16 @@ void CheckWidths(QWidget* screen, QStringList& faults) {
   }
 }
 
-// Texts that run into one another: labels, buttons, radio items and group boxes of one parent.
+// Whether two places on one line run into each other or stand closer than kLeastGap.
+bool TooClose(const QRect& a, const QRect& b) {
+  const int sharedHeight = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
+  if (sharedHeight <= 1) return false;  // one above the other
+  const int gap = std::max(a.left(), b.left()) - std::min(a.right(), b.right()) - 1;
+  return gap < kLeastGap;
+}
+
+// Texts that run into one another or into a box: labels, buttons, radio items and group boxes of
+// one parent, and the edit and spin boxes beside them.
 void CheckOverlaps(QWidget* screen, QStringList& faults) {
   std::vector<QWidget*> parents{screen};
   for (QWidget* w : screen->findChildren<QWidget*>()) parents.push_back(w);
@@ -134,14 +149,16 @@ void CheckOverlaps(QWidget* screen, QStringList& faults) {
         if (!button->text().isEmpty()) places.push_back({w, w->geometry()});
       } else if (qobject_cast<QGroupBox*>(w)) {
         places.push_back({w, w->geometry()});
+      } else if (qobject_cast<QAbstractSpinBox*>(w) ||
+                 (qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractSpinBox*>(parent))) {
+        places.push_back({w, w->geometry(), false});
       }
     }
     for (std::size_t i = 0; i < places.size(); ++i)
       for (std::size_t j = i + 1; j < places.size(); ++j) {
-        // A text's advance ends with its last letter's side bearing: one pixel is no overlap.
-        const QRect common = places[i].rect & places[j].rect;
-        if (common.width() > 1 && common.height() > 1)
-          faults << QStringLiteral("%1 overlaps %2")
+        if (!places[i].text && !places[j].text) continue;  // two boxes side by side are no text
+        if (TooClose(places[i].rect, places[j].rect))
+          faults << QStringLiteral("%1 runs into %2")
                         .arg(Describe(places[i].widget, places[i].rect),
                              Describe(places[j].widget, places[j].rect));
       }
@@ -160,6 +177,8 @@ QStringList LayoutFaults(QWidget* screen) {
   QStringList faults;
   CheckWidths(screen, faults);
   CheckOverlaps(screen, faults);
+  CheckCharts(screen, faults);
+  CheckContrast(screen, faults);
   return faults;
 }
 
@@ -201,6 +220,10 @@ QStringList LayoutFaultsInEveryLanguage(const ScreenUnderCheck& screen) {
     const std::unique_ptr<QWidget> built = screen.make();
     for (const QString& fault : LayoutFaults(built.get()))
       faults << QStringLiteral("%1 %2: %3").arg(screen.name, code, fault);
+    if (!screen.run) continue;
+    screen.run(built.get());
+    for (const QString& fault : LayoutFaults(built.get()))
+      faults << QStringLiteral("%1 %2 after a run: %3").arg(screen.name, code, fault);
   }
   platform::SetLanguageCode(saved);
   return faults;

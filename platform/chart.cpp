@@ -142,7 +142,7 @@ void Chart::placeLegendBesidePlot() {
   column->addElement(0, 0, legend);
   column->addElement(1, 0, new QCPLayoutElement(this));
   column->setRowStretchFactors({0.001, 1});
-  column->setMargins(QMargins(0, 0, 6, 0));
+  column->setMargins(QMargins(0, 0, kLegendColumnMargin, 0));
   plotLayout()->setColumnStretchFactor(1, 0.001);
 }
 

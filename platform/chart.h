@@ -13,6 +13,7 @@ namespace noyalis::platform {
 class LegendGroup;
 
 inline constexpr int kChartTextPixelSize = 12;  // [px] tick labels, axis titles and legend
+inline constexpr int kLegendColumnMargin = 6;   // [px] right of a legend placed beside the plot
 
 class Chart : public QCustomPlot {
   Q_OBJECT

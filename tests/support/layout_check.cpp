@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -221,6 +222,13 @@ QStringList UnseenChoices(QWidget* screen) {
   return faults;
 }
 
+// With NOYALIS_LAYOUT_SHOTS set to a folder, every screen checked is also saved there as a picture,
+// to be looked at: "<screen>-<language>[-run].png".
+void SaveShot(QWidget* screen, const QString& name) {
+  const QString folder = qEnvironmentVariable("NOYALIS_LAYOUT_SHOTS");
+  if (!folder.isEmpty()) screen->grab().save(QDir(folder).filePath(name + ".png"));
+}
+
 QStringList LayoutFaultsInEveryLanguage(const ScreenUnderCheck& screen) {
   QStringList faults;
   const QString saved = platform::LanguageCode();
@@ -229,10 +237,12 @@ QStringList LayoutFaultsInEveryLanguage(const ScreenUnderCheck& screen) {
     const std::unique_ptr<QWidget> built = screen.make();
     for (const QString& fault : LayoutFaults(built.get()))
       faults << QStringLiteral("%1 %2: %3").arg(screen.name, code, fault);
+    SaveShot(built.get(), QStringLiteral("%1-%2").arg(screen.name, code));
     if (!screen.run) continue;
     screen.run(built.get());
     for (const QString& fault : LayoutFaults(built.get()))
       faults << QStringLiteral("%1 %2 after a run: %3").arg(screen.name, code, fault);
+    SaveShot(built.get(), QStringLiteral("%1-%2-run").arg(screen.name, code));
   }
   platform::SetLanguageCode(saved);
   return faults;

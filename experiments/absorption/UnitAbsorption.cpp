@@ -13,6 +13,7 @@
 #include "experiments/absorption/plot_series.h"
 #include "kernel/poisson_table.h"
 #include "platform/chart.h"
+#include "platform/edge_points.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
 #include "platform/spin_edit.h"
@@ -32,6 +33,9 @@ constexpr SlotControls kSlots[] = {
     {"Button10", "1mm", "Edit10", "Edit23"}, {"Button11", "2mm", "Edit11", "Edit24"},
     {"Button12", "3mm", "Edit12", "Edit25"},
 };
+
+constexpr int kLegendWidth = 150;   // [px] the legend's column, and the warnings under it
+constexpr int kNotePixelSize = 11;  // [px] the deletion note, four lines in its box
 
 const SlotScreenLayout kLayout{
     .objectName = "TForm4",
@@ -88,7 +92,7 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
       QString::fromUtf8("DoubleClicquer sur\n la valeur de la \nmoyenne pour \nsupprimer la mesure"),
       {660, 46, 130, 62}, false);
   QFont small = Memo3->font();
-  small.setPixelSize(10);
+  small.setPixelSize(kNotePixelSize);
   Memo3->setFont(small);
   meanBox(0)->setToolTip("Moyenne");
   // Thirteen boxes share the width of the screen: a smaller figure keeps "5544.000" whole.
@@ -103,45 +107,42 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
   Chart1 = new platform::Chart(this, "Chart1", {5, 190, 790, 405});
   Chart1->setTitleLine(
       0, QString::fromUtf8("Ln(Nombre  de désintégrations pour différentes épaisseurs d'Aluminium / N0)"));
-  Series1 = Chart1->addPoints("Series1", "Mesures", QCPScatterStyle::ssCircle, 7, Qt::red, Qt::red);
+  Chart1->setAxisTitles(QString::fromUtf8("épaisseur d'aluminium (mm)"), "ln(N/N0)");
+  // The 0 mm point lies on the plot's corner, (0, 0): drawn whole over the frame.
+  Series1 = platform::AddEdgePoints(Chart1, "Series1", QCPScatterStyle::ssCircle, 7, Qt::red, Qt::red);
+  Series1->setName("Mesures");
   for (std::size_t k = 0; k < errorSeries_.size(); ++k) {
     const QString title = QString("erreur %1").arg(QString::fromUtf8(kSlots[k].caption).chopped(2));
     errorSeries_[k] = Chart1->addLine(QString("Series%1").arg(k + 2), title, QColor(0, 0, 160), 3);
   }
+  Chart1->groupInLegend("ErrorBars", "erreurs", {errorSeries_.begin(), errorSeries_.end()});
   Series15 = Chart1->addLine("Series15", "Lissage", Qt::darkGreen, 1.5);
   Series16 = Chart1->addPoints("Series16", QString::fromUtf8("Béta"), QCPScatterStyle::ssSquare, 5,
                                Qt::magenta, Qt::magenta);
   Series17 = Chart1->addLine("Series17", "Ajustement", Qt::black, 1);
-  QFont legendFont = Chart1->legend->font();
-  legendFont.setPixelSize(9);
-  Chart1->legend->setFont(legendFont);
-  Chart1->legend->setRowSpacing(0);
   // The legend stands beside the plot, not over it, so the 3 mm point and the fitted line's end
-  // stay in sight; a spacer under it keeps it at the top of its column.
-  auto* legendColumn = new QCPLayoutGrid;
-  Chart1->plotLayout()->addElement(1, 1, legendColumn);
-  legendColumn->addElement(0, 0, Chart1->legend);
-  legendColumn->addElement(1, 0, new QCPLayoutElement(Chart1));
-  legendColumn->setRowStretchFactors({0.001, 1});
-  legendColumn->setMargins(QMargins(0, 0, 6, 0));
-  Chart1->plotLayout()->setColumnStretchFactor(1, 0.001);
+  // stay in sight; the warnings stand under it, in its column.
+  Chart1->placeLegendBesidePlot();
+  Chart1->legend->setMinimumSize(kLegendWidth, 0);
+  Chart1->legend->setMaximumSize(kLegendWidth, QWIDGETSIZE_MAX);
   Chart1->setAutoAxes(true, false);
   SetMinorTickCount(Chart1->xAxis, 9);
   SetMinorTickCount(Chart1->yAxis, 4);
   Chart1->hide();
 
+  const int noteLeft = Chart1->geometry().right() - platform::kLegendColumnMargin - kLegendWidth + 1;
   Memo1 = MakeNoteBox(this, "Memo1",
                       QString::fromUtf8("La mesure \nsans \nAluminium  \népaisseur 0 \ndoit être \nfaite"),
-                      {505, 230, 130, 100}, true);
+                      {noteLeft, 325, kLegendWidth, 100}, true);
   Memo2 = MakeNoteBox(
       this, "Memo2",
       QString::fromUtf8(
           "Les mesures\nsans \nAluminium  \népaisseur 0  et\népaisseur 3mm\ndoivent être \nfaites"),
-      {505, 340, 130, 115}, true);
+      {noteLeft, 430, kLegendWidth, 115}, true);
   // The beta plot's third refusal: without aluminium the count must exceed the 3 mm background.
   Memo4 = MakeNoteBox(this, "Memo4",
                       QString::fromUtf8("Sans \nAluminium \nle comptage \ndoit dépasser \ncelui à 3mm"),
-                      {505, 340, 130, 100}, true);
+                      {noteLeft, 430, kLegendWidth, 100}, true);
 
   lockDuringSeries({BitBtn5, BitBtn6, BitBtn9, BitBtn8});
   connect(BitBtn2, &QPushButton::clicked, this, &TForm4::closeScreen);

@@ -23,6 +23,7 @@ using namespace noyalis::absorption;
 namespace {
 
 constexpr int kFitDecimals = 3;
+constexpr int kNoteStripHeight = 24;    // [px] the slope and r² over the plot
 constexpr double kAxisHeadroom = 1.05;  // the axes' maxima sit 5 % above the data
 
 // 3 cm first: the buttons keep the names they have always had.
@@ -89,6 +90,8 @@ TForm6::TForm6(QWidget* parent, PoissonDraw draw)
 
   Chart1 = new platform::Chart(this, "Chart1", {5, 190, 790, 405});
   Chart1->setTitleLine(0, QString::fromUtf8("Nombre  de désintégrations en fonction de 1/(distance)^2"));
+  Chart1->setAxisTitles(QString::fromUtf8("1/d² (m⁻²)"), "coups par mesure");
+  platform::Chart::setWholeNumberTicks(Chart1->yAxis);
   Series1 = Chart1->addPoints("Series1", "Mesures", QCPScatterStyle::ssCircle, 8, Qt::red, Qt::red);
   Series2 = Chart1->addLine("Series2", "Ajustement", Qt::black, 1.5);
   for (std::size_t k = 0; k < errorSeries_.size(); ++k)
@@ -97,12 +100,14 @@ TForm6::TForm6(QWidget* parent, PoissonDraw draw)
   Chart1->setLegendVisible(false);
   Chart1->setAutoAxes(false, false);
   Chart1->hide();
-  // Slope and r² sit inside the chart at its upper left, where the line from the origin is low.
-  Label2 = platform::MakeLabel(this, "Label2", "Pente", 70, 232);
+  // Slope and r² stand in the chart, in a strip between its title and its plot.
+  const QPoint notes =
+      Chart1->reserveNoteStrip(Qt::TopEdge, kNoteStripHeight).translated(Chart1->pos()).topLeft();
+  Label2 = platform::MakeLabel(this, "Label2", "Pente", notes.x() + 45, notes.y() + 4);
   Label2->setToolTip(QString::fromUtf8("pente calculée par la méthode d'ajustement linéaire"));
-  Edit8 = platform::MakeEdit(this, "Edit8", 140, 230, 90);
-  Label6 = platform::MakeLabel(this, "Label6", "d", 70, 256);
-  Edit9 = platform::MakeEdit(this, "Edit9", 140, 254, 90);
+  Edit8 = platform::MakeEdit(this, "Edit8", notes.x() + 115, notes.y() + 1, 90);
+  Label6 = platform::MakeLabel(this, "Label6", "d", notes.x() + 225, notes.y() + 4);
+  Edit9 = platform::MakeEdit(this, "Edit9", notes.x() + 240, notes.y() + 1, 90);
 
   lockDuringSeries({BitBtn5, BitBtn8});
   connect(BitBtn2, &QPushButton::clicked, this, &TForm6::closeScreen);
@@ -133,9 +138,11 @@ void TForm6::seriesStarted() {
   for (QLineEdit* e : {Edit2M, Edit4T, Edit3E}) e->clear();
 }
 
+// After every count the running mean and total, and one pass of the event loop to show them grow.
 void TForm6::seriesProgress(std::int32_t i, long double runningTotal) {
   Edit2M->setText(platform::FixedText(runningTotal / i, 1));
   Edit4T->setText(platform::FixedText(runningTotal, 0));
+  pump().yieldStage();
 }
 
 void TForm6::seriesEnded(const SeriesResult& r) {

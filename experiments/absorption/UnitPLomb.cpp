@@ -22,6 +22,7 @@ using namespace noyalis::absorption;
 namespace {
 
 constexpr int kResultDecimals = 5;
+constexpr int kNoteStripHeight = 24;  // [px] the fit's heading and results over the plot
 constexpr double kLowestHeight = -2.5, kHighestHeight = 0.5;  // the fixed vertical axis
 
 constexpr SlotControls kSlots[] = {
@@ -34,9 +35,9 @@ const SlotScreenLayout kLayout{
     .objectName = "TForm5",
     .experiment = kLeadExperiment,
     .controls = kSlots,
-    .left = 140,
-    .width = 112,
-    .pitch = 130,
+    .left = 150,
+    .width = 108,
+    .pitch = 128,
     .buttonTop = 98,
     .meanTop = 127,
     .deviationTop = 152,
@@ -106,15 +107,20 @@ TForm5::TForm5(QWidget* parent, PoissonDraw draw)
     errorSeries_[k] = Chart1->addLine(QString("Series%1").arg(k + 3), kBarTitles[k], QColor(0, 0, 160), 3);
   Chart1->setLegendVisible(false);
   Chart1->setFixedRange(Chart1->yAxis, kLowestHeight, kHighestHeight);
-  Chart1->xAxis->setLabel("mm");
+  Chart1->setAxisTitles("mm", "ln(N/N0)");  // the thickness axis has always read "mm"
   Chart1->hide();
 
-  // The fit's heading and results sit inside the chart, at its upper left.
-  Label11 = platform::MakeLabel(this, "Label11", QString::fromUtf8("Ajustement linéaire y=ax"), 70, 222);
-  Label9 = platform::MakeLabel(this, "Label9", "pente", 70, 245);
-  Edit6 = BorderlessEdit(this, "Edit6", 140, 243);
-  Label10 = platform::MakeLabel(this, "Label10", "d", 70, 268);
-  Edit7 = BorderlessEdit(this, "Edit7", 140, 266);
+  // The fit's heading and results stand in the chart at its upper left, in a strip between its
+  // title and its plot.
+  const QPoint notes =
+      Chart1->reserveNoteStrip(Qt::TopEdge, kNoteStripHeight).translated(Chart1->pos()).topLeft();
+  const int y = notes.y() + 4;
+  Label11 =
+      platform::MakeLabel(this, "Label11", QString::fromUtf8("Ajustement linéaire y=ax"), notes.x() + 40, y);
+  Label9 = platform::MakeLabel(this, "Label9", "pente", notes.x() + 235, y);
+  Edit6 = BorderlessEdit(this, "Edit6", notes.x() + 305, y - 3);
+  Label10 = platform::MakeLabel(this, "Label10", "d", notes.x() + 410, y);
+  Edit7 = BorderlessEdit(this, "Edit7", notes.x() + 425, y - 3);
 
   Memo1 = MakeNoteBox(
       this, "Memo1",

@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "platform/error_boundary.h"
-#include "platform/services.h"
 #include "platform/spin_edit.h"
 #include "platform/widgets.h"
 
@@ -13,9 +12,7 @@ namespace noyalis::absorption {
 
 namespace {
 
-constexpr int kButtonHeight = 25;                  // [px]
-constexpr std::uint32_t kItemsPerClockCheck = 64;  // a clock read costs more than a count
-constexpr std::int64_t kProgressIntervalMs = 10;   // the running display refreshes within a frame
+constexpr int kButtonHeight = 25;  // [px]
 
 }  // namespace
 
@@ -32,8 +29,8 @@ SlotScreen::SlotScreen(QWidget* parent, const SlotScreenLayout& layout, PoissonD
                                                layout.buttonTop, layout.width, kButtonHeight);
     QLineEdit* mean = platform::MakeEdit(this, c.meanBox, x, layout.meanTop, layout.width);
     QLineEdit* deviation = platform::MakeEdit(this, c.deviationBox, x, layout.deviationTop, layout.width);
-    mean->setStyleSheet("color: blue;");
-    deviation->setStyleSheet("color: fuchsia;");
+    platform::SetTextColour(mean, platform::kMeanBlue);
+    platform::SetTextColour(deviation, platform::kDeviationFuchsia);
     mean->installEventFilter(this);
     const int slot = static_cast<int>(k);
     connect(button, &QPushButton::clicked, this, [this, slot] { ButtonClick(slot); });
@@ -90,18 +87,9 @@ void SlotScreen::ActiviteClick(int slot) {
   pump().yieldStage();
   if (pump().stopRequested()) return;
 
-  std::uint32_t items = 0;
-  std::int64_t lastShownMs = platform::Clock().nowMs();
-  const std::int32_t n = SpinEdit1->Value();
-  const ItemObserver progress = [&](std::int32_t i, long double total) {
-    if (i != n && ++items % kItemsPerClockCheck != 0) return;
-    const std::int64_t now = platform::Clock().nowMs();
-    if (i != n && now - lastShownMs < kProgressIntervalMs) return;
-    lastShownMs = now;
-    seriesProgress(i, total);
-  };
-  const std::optional<SeriesResult> r =
-      MeasureSlot(layout_.experiment, slot, n, SpinEdit2->Value(), series_, pump(), progress);
+  const ItemObserver progress = [this](std::int32_t i, long double total) { seriesProgress(i, total); };
+  const std::optional<SeriesResult> r = MeasureSlot(layout_.experiment, slot, SpinEdit1->Value(),
+                                                    SpinEdit2->Value(), series_, pump(), progress);
   if (!r) return;
   meanBox(slot)->setText(platform::FixedText(r->mean, layout_.meanDecimals));
   deviationBox(slot)->setText(platform::FixedText(r->deviation, layout_.deviationDecimals));

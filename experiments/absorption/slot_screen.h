@@ -61,8 +61,8 @@ class SlotScreen : public platform::ScreenBase {
   // Controls that stay disabled while a series runs (plot buttons, Page).
   void lockDuringSeries(std::initializer_list<QWidget*> controls);
 
-  // Hooks of a series: its start (boxes of the slot emptied), its progress (a running total at
-  // most every ~10 ms and after the last count) and its end.
+  // Hooks of a series: its start (boxes of the slot emptied), its progress (the running total after
+  // every count) and its end.
   virtual void seriesStarted() {}
   virtual void seriesProgress(std::int32_t /*i*/, long double /*runningTotal*/) {}
   virtual void seriesEnded(const SeriesResult& /*result*/) {}

@@ -34,23 +34,39 @@ constexpr QColor kBrown{128, 64, 0};
 constexpr QColor kGreen{0, 160, 0};
 constexpr int kCellWidth = 70;     // [px]
 constexpr int kCellHeight = 20;    // [px]
-constexpr int kTableFontPx = 14;   // [px]
-constexpr int kChartLabelPx = 11;  // [px]
+constexpr int kGridLineWidth = 2;  // [px]
+constexpr QColor kGridColour{128, 128, 128};
+constexpr int kTableFontPx = 14;  // [px]
+constexpr int kChartLabelPx = platform::kChartTextPixelSize;
+constexpr int kNoteLine = 16;             // [px] a line of notes over a graph
+constexpr int kTopNotes = 2 * kNoteLine;  // [px] the notes between a graph's title and its plot
+constexpr int kBottomNotes = kNoteLine;   // [px] the notes under a graph's axis
 
 QString Text(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-void ShadeChart(platform::Chart* chart, QPointF from, QPointF to, QColor towards, const char* titleColour) {
+struct NoteStrips {
+  QRect top, bottom;  // in the graph's coordinates
+};
+
+// A decay graph: its plot shaded towards a colour, its axes titled (the throw number, a whole
+// number, and what is left), no legend, and strips over and under its plot for its notes.
+NoteStrips DecayGraph(platform::Chart* chart, QPointF from, QPointF to, QColor towards, QColor titleColour,
+                      const char* left) {
   QLinearGradient shade(from, to);
   shade.setCoordinateMode(QGradient::ObjectMode);
   shade.setColorAt(0, Qt::white);
   shade.setColorAt(1, towards);
   chart->axisRect()->setBackground(QBrush(shade));
   chart->setLegendVisible(false);
-  chart->xAxis->setLabel(QString::fromUtf8("numéro du tirage"));
-  if (auto* title = qobject_cast<QCPTextElement*>(chart->plotLayout()->element(0, 0)))
-    title->setTextColor(QColor(titleColour));
+  chart->setTitleColour(titleColour);
+  chart->setAxisTitles(QString::fromUtf8("numéro du tirage"), QString::fromUtf8(left));
+  platform::Chart::setWholeNumberTicks(chart->xAxis);
+  chart->reserveNoteStrip(Qt::BottomEdge, kBottomNotes);
+  const QRect top = chart->reserveNoteStrip(Qt::TopEdge, kTopNotes);
+  // The bottom strip as it lies once the top one is in.
+  return {top, chart->plotLayout()->element(chart->plotLayout()->rowCount() - 1, 0)->outerRect()};
 }
 
 }  // namespace
@@ -86,27 +102,27 @@ Tform100::Tform100(QWidget* parent) : ScreenBase(parent, "Tform100", platform::k
       new platform::RadioGroup(this, "RadioGroup2", QString::fromUtf8("Générateur de nombres aléatoires"),
                                {"manuel", "automatique"}, 2, static_cast<int>(SeedMode::Automatic));
   RadioGroup2->setGeometry(128, 48, 250, 46);
-  Label38 = platform::MakeLabel(this, "Label38", "Calcul en cours", 392, 62, Qt::red, 0, true);
+  Label38 = platform::MakeLabel(this, "Label38", "Calcul en cours", 392, 62, platform::kTitleRed, 0, true);
   BitBtn1 = platform::MakePictureButton(this, "BitBtn1", ":/pictures/dice_glyph.svg", "Tout", 540, 54, 76, 36,
                                         QString::fromUtf8("Lancer de dés"));
   BitBtn6 = platform::MakeButton(this, "BitBtn6", "r.a.z.", 622, 54, 76, 36);
   // "C'est fini" lies behind "1 jet": it is seen only while "1 jet" is hidden.
-  Label5 = platform::MakeLabel(this, "Label5", "C'est fini", 712, 64, Qt::red, 0, true);
+  Label5 = platform::MakeLabel(this, "Label5", "C'est fini", 712, 64, platform::kTitleRed, 0, true);
   BitBtn5 = platform::MakePictureButton(this, "BitBtn5", ":/pictures/dice_glyph.svg", "1 jet", 704, 54, 86,
                                         36, QString::fromUtf8("Lancer de dés"));
 
   StringGrid1 = new QTableWidget(2, kTableColumns, this);
   StringGrid1->setObjectName("StringGrid1");
-  StringGrid1->setGeometry(40, 100, 10 * (kCellWidth + 2) + 22, 150);
+  StringGrid1->setGeometry(40, 100, 10 * (kCellWidth + kGridLineWidth) + 22, 150);
   StringGrid1->horizontalHeader()->hide();
   StringGrid1->verticalHeader()->hide();
-  StringGrid1->horizontalHeader()->setDefaultSectionSize(kCellWidth + 2);
-  StringGrid1->verticalHeader()->setDefaultSectionSize(kCellHeight + 2);
-  StringGrid1->setStyleSheet("QTableWidget { gridline-color: rgb(128, 128, 128); }");
+  StringGrid1->horizontalHeader()->setDefaultSectionSize(kCellWidth + kGridLineWidth);
+  StringGrid1->verticalHeader()->setDefaultSectionSize(kCellHeight + kGridLineWidth);
   QFont tableFont = StringGrid1->font();
   tableFont.setPixelSize(kTableFontPx);
   StringGrid1->setFont(tableFont);
-  StringGrid1->setItemDelegate(new NarrowingCellDelegate(StringGrid1));
+  StringGrid1->setShowGrid(false);  // the cells draw their own, two pixels wide
+  StringGrid1->setItemDelegate(new NarrowingCellDelegate(StringGrid1, kGridLineWidth, kGridColour));
 
   Chart1 = new platform::Chart(this, "Chart1", {4, 256, 394, 340});
   Series4 = Chart1->addLine("Series4", "Series4", Qt::yellow, 3);
@@ -114,23 +130,31 @@ Tform100::Tform100(QWidget* parent) : ScreenBase(parent, "Tform100", platform::k
   Series1 = platform::AddEdgePoints(Chart1, "Series1", QCPScatterStyle::ssCircle, 5, Qt::red, Qt::red);
   Chart1->setTitleLine(0, QString::fromUtf8("Nb de dés restants après le n ième tirage"));
   Chart1->setToolTip(QString::fromUtf8("Sélectionnez avec la souris une portion du graphe pour zoomer"));
+  platform::Chart::setWholeNumberTicks(Chart1->yAxis);
   // Dragging a rectangle zooms into it; a double click fits the axes to the data again.
   Chart1->setSelectionRectMode(QCP::srmZoom);
   connect(Chart1, &QCustomPlot::mouseDoubleClick, this, [this] { Chart1->redraw(); });
-  ShadeChart(Chart1, {1, 0}, {0, 0}, kLightCyan, "red");
-  Label40 = platform::MakeLabel(Chart1, "Label40", "", {60, 276, 160, 16}, Qt::blue, kChartLabelPx);
-  Label40->setToolTip(QString::fromUtf8("Valeur de tau issue de la régression linéaire"));
-  Label6 = platform::MakeLabel(Chart1, "Label6", "", {234, 24, 150, 16}, Qt::black, kChartLabelPx,
-                               Qt::AlignRight | Qt::AlignVCenter);
-  ExponentialKey = platform::MakeShape(Chart1, "ExponentialKey", kGreen, 200, 44, 40, 5);
+  // Over the plot the two hand-made legend entries (a bar above its text) and the seed; under it
+  // the time constant.
+  const NoteStrips notes1 =
+      DecayGraph(Chart1, {1, 0}, {0, 0}, kLightCyan, platform::kTitleRed, "Nb de dés restants");
+  const QRect &top1 = notes1.top, &bottom1 = notes1.bottom;
+  ExponentialKey = platform::MakeShape(Chart1, "ExponentialKey", kGreen, top1.x() + 40, top1.y() + 4, 40, 5);
   ExponentialKey->setStyleSheet("QFrame { background-color: rgb(0, 160, 0); border: 1px solid yellow; }");
-  StaticText1 = platform::MakeLabel(Chart1, "StaticText1", "y = Nb dés exp(-t/6)", {200, 51, 150, 16},
-                                    Qt::black, kChartLabelPx);
+  StaticText1 =
+      platform::MakeLabel(Chart1, "StaticText1", "y = Nb dés exp(-t/6)",
+                          {top1.x() + 40, top1.y() + kNoteLine, 150, kNoteLine}, Qt::black, kChartLabelPx);
   StaticText1->setToolTip(QString::fromUtf8("Tracé de la courbe exponentielle"));
-  BinomialKey = platform::MakeShape(Chart1, "BinomialKey", kBrown, 200, 72, 40, 2);
+  BinomialKey = platform::MakeShape(Chart1, "BinomialKey", kBrown, top1.x() + 200, top1.y() + 6, 40, 2);
   BinomialKey->setFrameStyle(QFrame::NoFrame);
   Label45 =
-      platform::MakeLabel(Chart1, "Label45", "Loi binomiale", {200, 76, 150, 16}, Qt::black, kChartLabelPx);
+      platform::MakeLabel(Chart1, "Label45", "Loi binomiale",
+                          {top1.x() + 200, top1.y() + kNoteLine, 100, kNoteLine}, Qt::black, kChartLabelPx);
+  Label6 = platform::MakeLabel(Chart1, "Label6", "", {top1.right() - 90, top1.y(), 84, kNoteLine}, Qt::black,
+                               kChartLabelPx, Qt::AlignRight | Qt::AlignVCenter);
+  Label40 = platform::MakeLabel(Chart1, "Label40", "", {bottom1.x() + 6, bottom1.y(), 160, kNoteLine},
+                                Qt::blue, kChartLabelPx);
+  Label40->setToolTip(QString::fromUtf8("Valeur de tau issue de la régression linéaire"));
 
   Chart2 = new platform::Chart(this, "Chart2", {402, 256, 394, 340});
   Series6 = platform::AddEdgePoints(Chart2, "Series6", QCPScatterStyle::ssCircle, 5, kBrown, Qt::transparent);
@@ -140,11 +164,15 @@ Tform100::Tform100(QWidget* parent) : ScreenBase(parent, "Tform100", platform::k
       QString::fromUtf8("En bleu : les résultas \"expérimentaux\", en marron : les valeurs "
                         "théoriques de la loi binomiale"));
   Chart2->setFixedRange(Chart2->yAxis, 0, 10);
-  ShadeChart(Chart2, {0, 1}, {0, 0}, kLightYellow, "black");
-  Label24 = platform::MakeLabel(Chart2, "Label24", "Régression linéaire y = a x + b", {90, 36, 296, 16},
-                                Qt::black, kChartLabelPx, Qt::AlignRight | Qt::AlignVCenter);
-  Label9 = platform::MakeLabel(Chart2, "Label9", "Coeff. de corrélation = ", {90, 52, 296, 16}, Qt::black,
-                               kChartLabelPx, Qt::AlignRight | Qt::AlignVCenter);
+  // Over the plot the fitted line and its correlation.
+  const QRect top2 = DecayGraph(Chart2, {0, 1}, {0, 0}, kLightYellow, Qt::black, "ln(Nb de dés restants)")
+                         .top.adjusted(0, 0, -6, 0);
+  Label24 = platform::MakeLabel(Chart2, "Label24", "Régression linéaire y = a x + b",
+                                {top2.x(), top2.y(), top2.width(), kNoteLine}, Qt::black, kChartLabelPx,
+                                Qt::AlignRight | Qt::AlignVCenter);
+  Label9 = platform::MakeLabel(
+      Chart2, "Label9", "Coeff. de corrélation = ", {top2.x(), top2.y() + kNoteLine, top2.width(), kNoteLine},
+      Qt::black, kChartLabelPx, Qt::AlignRight | Qt::AlignVCenter);
 
   connect(BitBtn1, &QPushButton::clicked, this, &Tform100::BitBtn1Click);
   connect(BitBtn5, &QPushButton::clicked, this, &Tform100::BitBtn5Click);

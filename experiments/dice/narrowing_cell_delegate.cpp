@@ -7,6 +7,16 @@ namespace noyalis::dice {
 
 void NarrowingCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {
+  QStyleOptionViewItem inside = option;
+  inside.rect = option.rect.adjusted(0, 0, -gridWidth_, -gridWidth_);
+  paintCell(painter, inside, index);
+  const QRect& r = option.rect;
+  painter->fillRect(QRect(r.right() - gridWidth_ + 1, r.top(), gridWidth_, r.height()), gridColour_);
+  painter->fillRect(QRect(r.left(), r.bottom() - gridWidth_ + 1, r.width(), gridWidth_), gridColour_);
+}
+
+void NarrowingCellDelegate::paintCell(QPainter* painter, const QStyleOptionViewItem& option,
+                                      const QModelIndex& index) const {
   QStyleOptionViewItem cell = option;
   initStyleOption(&cell, index);
   const QStyle* style = cell.widget ? cell.widget->style() : QApplication::style();

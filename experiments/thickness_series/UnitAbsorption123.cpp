@@ -77,7 +77,8 @@ TForm7::TForm7(QWidget* parent)
   BitBtn1 = platform::MakePictureButton(this, "BitBtn1", ":/pictures/glyph_start.svg", {}, 420, 62, 72, 36,
                                         "Départ de la mesure");
 
-  // The thickness headings and, under them, the mean count behind each screen.
+  // The thickness headings and, under them, the mean count behind each screen: neither can be
+  // clicked, typed into nor reached with Tab, and both read as clearly as any result.
   const std::array<const char*, 3> headings = {"1mm", "2mm", "3mm"};
   const std::array<const char*, 3> headingNames = {"Button10", "Button11", "Button12"};
   const std::array<const char*, 3> meanNames = {"Edit10", "Edit11", "Edit12"};
@@ -86,8 +87,8 @@ TForm7::TForm7(QWidget* parent)
   for (int t = 0; t < 3; ++t) {
     headingButtons[t] = platform::MakeButton(this, headingNames[t], headings[t], 250 + 100 * t, 136, 80, 26);
     headingButtons[t]->setEnabled(false);
-    meanEdits[t] = platform::MakeEdit(this, meanNames[t], 250 + 100 * t, 166, 80);
-    meanEdits[t]->setEnabled(false);
+    platform::KeepLegibleWhenDisabled(headingButtons[t]);
+    meanEdits[t] = platform::MakeResultBox(this, meanNames[t], 250 + 100 * t, 166, 80);
   }
   Button10 = headingButtons[0], Button11 = headingButtons[1], Button12 = headingButtons[2];
   Edit10 = meanEdits[0], Edit11 = meanEdits[1], Edit12 = meanEdits[2];

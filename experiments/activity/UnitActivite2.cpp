@@ -119,7 +119,7 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   Edit6->setFont(question);
   Edit6->setStyleSheet("color: red;");
   Edit6->setFixedHeight(28);
-  OpenGaussOrPoissonOnClick(Edit6);  // the answer with numbers
+  OpenGaussOrPoissonOnClick(Edit6, Chart1);  // the answer with numbers
 
   connect(BitBtn1, &QPushButton::clicked, this, &Tform11::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &Tform11::FinClick);
@@ -129,7 +129,6 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
 
   Init0();
   Label5->hide();
-  Edit6->hide();
   setRealTimeCountersVisible(false);
 }
 
@@ -143,6 +142,7 @@ void Tform11::Init() {
   platform::PumpEvents();
   clearResultEdits();
   clearSeries();
+  Edit6->hide();  // with the results it would judge
 }
 
 void Tform11::fitQuestion() {

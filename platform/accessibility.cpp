@@ -117,7 +117,8 @@ QString HintOf(const QWidget* w, const QWidget* screen) {
 }
 
 // A picture as a keyboard control: Enter or Space clicks it, the arrow keys move on like Tab, and
-// a frame shows the focus. The mouse keeps its own way (a click does not take the focus).
+// a frame shows the focus once the keyboard brought it there (not the focus a window gives its first
+// control when it opens). The mouse keeps its own way (a click does not take the focus).
 class PictureKeys final : public QObject {
  public:
   explicit PictureKeys(Picture* picture) : QObject(picture), picture_(picture) {
@@ -130,6 +131,7 @@ class PictureKeys final : public QObject {
     switch (event->type()) {
       case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
+        showKeyboardFocus(true);
         if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
         switch (key->key()) {
           case Qt::Key_Return:
@@ -149,12 +151,24 @@ class PictureKeys final : public QObject {
       }
       case QEvent::FocusIn:
       case QEvent::FocusOut:
+        switch (static_cast<QFocusEvent*>(event)->reason()) {
+          case Qt::TabFocusReason:
+          case Qt::BacktabFocusReason:
+          case Qt::ShortcutFocusReason:
+            showKeyboardFocus(event->type() == QEvent::FocusIn);
+            break;
+          case Qt::ActiveWindowFocusReason:  // the window comes and goes; the frame with it
+          case Qt::PopupFocusReason:
+            break;
+          default:
+            showKeyboardFocus(false);
+        }
         picture_->update();
         return false;
       case QEvent::Paint: {
         // The picture first, then the focus frame over it.
         static_cast<QObject*>(picture_)->event(event);
-        if (picture_->hasFocus()) {
+        if (picture_->hasFocus() && keyboardFocus_) {
           QPainter painter(picture_);
           painter.setPen(QPen(picture_->palette().color(QPalette::Highlight), 3, Qt::DashLine));
           painter.drawRect(picture_->rect().adjusted(1, 1, -2, -2));
@@ -167,6 +181,11 @@ class PictureKeys final : public QObject {
   }
 
  private:
+  void showKeyboardFocus(bool shown) {
+    if (keyboardFocus_ == shown) return;
+    keyboardFocus_ = shown;
+    picture_->update();
+  }
   bool moveFocus(bool forward) {
     QKeyEvent tab(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
                   forward ? Qt::NoModifier : Qt::ShiftModifier);
@@ -174,6 +193,7 @@ class PictureKeys final : public QObject {
     return true;
   }
   Picture* picture_;
+  bool keyboardFocus_ = false;
 };
 
 void MakePictureAControl(Picture* picture) {

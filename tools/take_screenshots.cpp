@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
   const QPixmap activityPicture = activity.grab();
   ok &= Save(activityPicture, folder, "activity.png");
 
-  GaussOrPoissonWindow* answer = noyalis::activity::OpenGaussOrPoisson(&activity);
+  GaussOrPoissonWindow* answer =
+      noyalis::activity::OpenGaussOrPoisson(&activity, activity.findChild<QWidget*>("Chart1"));
   if (!answer) return 1;
   answer->adjustSize();
   ok &= Save(Over(activityPicture, answer), folder, "gauss_or_poisson.png");

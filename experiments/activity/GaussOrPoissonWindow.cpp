@@ -14,6 +14,7 @@
 #include "platform/language.h"
 #include "platform/screen_base.h"
 #include "platform/widgets.h"
+#include "platform/window_placement.h"
 
 using namespace noyalis;
 using namespace noyalis::activity;
@@ -112,7 +113,8 @@ namespace {
 // Opens the answer on a left click or on Enter or Space; the question keeps what it does else.
 class QuestionOpener final : public QObject {
  public:
-  explicit QuestionOpener(QLineEdit* question) : QObject(question), question_(question) {
+  QuestionOpener(QLineEdit* question, const QWidget* histogram)
+      : QObject(question), question_(question), histogram_(histogram) {
     question->installEventFilter(this);
     question->setCursor(Qt::PointingHandCursor);
   }
@@ -134,13 +136,14 @@ class QuestionOpener final : public QObject {
   }
 
  private:
-  void open() { OpenGaussOrPoisson(question_->window()); }
+  void open() { OpenGaussOrPoisson(question_->window(), histogram_); }
   QLineEdit* question_;
+  const QWidget* histogram_;
 };
 
 }  // namespace
 
-GaussOrPoissonWindow* OpenGaussOrPoisson(QWidget* screen) {
+GaussOrPoissonWindow* OpenGaussOrPoisson(QWidget* screen, const QWidget* histogram) {
   if (auto* base = qobject_cast<platform::ScreenBase*>(screen); base && base->isRunning()) return nullptr;
   if (auto* open = screen->findChild<GaussOrPoissonWindow*>(kWindowName, Qt::FindDirectChildrenOnly)) {
     open->raise();
@@ -153,13 +156,14 @@ GaussOrPoissonWindow* OpenGaussOrPoisson(QWidget* screen) {
                                       platform::LanguageCode(), screen);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::WindowModal);
+    platform::MoveBeside(window, histogram);
     window->show();
   });
   return window;
 }
 
-void OpenGaussOrPoissonOnClick(QLineEdit* question) {
-  new QuestionOpener(question);
+void OpenGaussOrPoissonOnClick(QLineEdit* question, const QWidget* histogram) {
+  new QuestionOpener(question, histogram);
 }
 
 }  // namespace noyalis::activity

@@ -1,5 +1,5 @@
 #pragma once
-// The answer to "Gauss ou Poisson ?": a small window over the activity screen with Pearson's χ²
+// The answer to "Gauss ou Poisson ?": a small window beside the activity histogram with Pearson's χ²
 // of the last run against both laws, their degrees of freedom and p-values, what each test shows
 // at 5 % and what p means.
 #include <QDialog>
@@ -32,10 +32,10 @@ class GaussOrPoissonWindow : public QDialog {
 
 namespace noyalis::activity {
 
-// Opens the answer for the last run over the question's screen (or brings back the one already
-// open). Nothing while the screen runs.
-GaussOrPoissonWindow* OpenGaussOrPoisson(QWidget* screen);
+// Opens the answer for the last run on the question's screen, beside the histogram it judges (or
+// brings back the one already open). Nothing while the screen runs.
+GaussOrPoissonWindow* OpenGaussOrPoisson(QWidget* screen, const QWidget* histogram);
 // A click on the question, or Enter or Space while it has the focus, opens the answer.
-void OpenGaussOrPoissonOnClick(QLineEdit* question);
+void OpenGaussOrPoissonOnClick(QLineEdit* question, const QWidget* histogram);
 
 }  // namespace noyalis::activity

@@ -35,6 +35,7 @@ constexpr int kResultCaptionPx = 11;
 // The question is 200 px wide, and grows to its text (up to the screen's right edge).
 constexpr int kQuestionWidth = 200;
 constexpr int kQuestionPadding = 12;
+constexpr int kQuestionGap = 6;  // [px] between the chart and the question under it
 
 QString Integer(long double v) {
   return FixedText(v, 0);
@@ -113,13 +114,15 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   Chart1->setTitleLine(0, "Diagramme en batons des nombres de désintégrations par unité");
   Chart1->setTitleLine(1, " de temps de comptage");
 
-  Edit6 = platform::MakeEdit(this, "Edit6", 547, 503, kQuestionWidth, "Gauss ou Poisson ?");
+  // Under the chart, right of its middle: nothing of the histogram (bars, tick labels) under it.
+  Edit6 = platform::MakeEdit(this, "Edit6", 547, Chart1->geometry().bottom() + kQuestionGap, kQuestionWidth,
+                             "Gauss ou Poisson ?");
   QFont question = Edit6->font();
   question.setPixelSize(19);
   Edit6->setFont(question);
   Edit6->setStyleSheet("color: red;");
   Edit6->setFixedHeight(28);
-  OpenGaussOrPoissonOnClick(Edit6);  // the answer with numbers
+  OpenGaussOrPoissonOnClick(Edit6, Chart1);  // the answer with numbers
 
   connect(BitBtn1, &QPushButton::clicked, this, &Tform11::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &Tform11::FinClick);
@@ -129,7 +132,6 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
 
   Init0();
   Label5->hide();
-  Edit6->hide();
   setRealTimeCountersVisible(false);
 }
 
@@ -143,6 +145,7 @@ void Tform11::Init() {
   platform::PumpEvents();
   clearResultEdits();
   clearSeries();
+  Edit6->hide();  // with the results it would judge
 }
 
 void Tform11::fitQuestion() {

@@ -23,9 +23,10 @@ using platform::FixedText;
 namespace {
 
 constexpr QColor kOnChartColour{0, 0, 128};
-// The two charts side by side are narrower than the one below: their titles use a smaller,
-// regular type so that the longest fits in 400 px.
-constexpr int kHalfChartTitlePx = 9;
+const QString kPerSecond = QString::fromUtf8("s⁻¹");
+// The two charts side by side are narrower than the one below: their titles use the smallest
+// type read from the back of a classroom, regular.
+constexpr int kHalfChartTitlePx = 11;
 
 void SetTitlePixelSize(platform::Chart* chart, int pixelSize) {
   if (auto* title = qobject_cast<QCPTextElement*>(chart->plotLayout()->element(0, 0))) {
@@ -34,6 +35,21 @@ void SetTitlePixelSize(platform::Chart* chart, int pixelSize) {
     font.setBold(false);
     title->setFont(font);
   }
+}
+
+// A one-line title wider than its chart is drawn broken at the blank nearest its middle; the title
+// line keeps its exact text.
+void DrawTitleWithin(platform::Chart* chart) {
+  auto* title = qobject_cast<QCPTextElement*>(chart->plotLayout()->element(0, 0));
+  const QString line = chart->titleLine(0);
+  if (!title || !chart->titleLine(1).isEmpty() ||
+      QFontMetrics(title->font()).horizontalAdvance(line) <= chart->width())
+    return;
+  const qsizetype middle = line.size() / 2;
+  qsizetype at = -1;
+  for (qsizetype i = 0; i < line.size(); ++i)
+    if (line[i] == u' ' && (at < 0 || std::abs(i - middle) < std::abs(at - middle))) at = i;
+  if (at > 0) title->setText(line.left(at) + u'\n' + line.mid(at + 1));
 }
 
 void SetPointSize(QCPGraph* series, int size) {
@@ -92,15 +108,16 @@ void TForm2::buildTopRows() {
   MoyenneI = addCaption("MoyenneI", "Moyenne ", 270, 66);
   Edit9 = platform::MakeEdit(this, "Edit9", 270, 86, 80);
   addCaption("Label5", "µs", 353, 88);
-  mini = addCaption("mini", "min", 436, 66);
-  Edit1min = platform::MakeEdit(this, "Edit1min", 436, 86, 56);
-  addCaption("Label6", "µs", 495, 88);
-  Recapitulation = addCaption("Recapitulation", "max", 520, 66);
-  EditRecap = platform::MakeEdit(this, "EditRecap", 520, 86, 56);
-  addCaption("Label7", "µs", 579, 88);
-  addCaption("Label8", "1/Moyenne", 604, 66);
-  Edit4 = platform::MakeEdit(this, "Edit4", 604, 86, 80);
-  addCaption("Label9", "s-1", 687, 88);
+  // The mean's caption has room up to "min" for the longest ("Average per microseconde").
+  mini = addCaption("mini", "min", 460, 66);
+  Edit1min = platform::MakeEdit(this, "Edit1min", 460, 86, 56);
+  addCaption("Label6", "µs", 519, 88);
+  Recapitulation = addCaption("Recapitulation", "max", 544, 66);
+  EditRecap = platform::MakeEdit(this, "EditRecap", 544, 86, 56);
+  addCaption("Label7", "µs", 603, 88);
+  addCaption("Label8", "1/Moyenne", 628, 66);
+  Edit4 = platform::MakeEdit(this, "Edit4", 628, 86, 80);
+  addCaption("Label9", kPerSecond, 711, 88);
 
   // Third row: the class width and the number of classes.
   Label3 = addCaption("Label3", "Largeur des classes de l'histogramme ", 8, 118);
@@ -117,23 +134,23 @@ void TForm2::buildTopRows() {
   Label24 = addCaption("Label24", "ms", 590, 342);
   Label4 = platform::MakeLabel(this, "Label4", "pente", 70, 532, kOnChartColour);
   Edit1 = platform::MakeEdit(this, "Edit1", 150, 530, 80);
-  platform::MakeLabel(this, "Label13", "s-1", 234, 532, kOnChartColour);
+  platform::MakeLabel(this, "Label13", kPerSecond, 234, 532, kOnChartColour);
   platform::MakeLabel(this, "Label14", "d", 270, 532, kOnChartColour);
   Edit3 = platform::MakeEdit(this, "Edit3", 284, 530, 80);
 }
 
 void TForm2::buildCharts() {
-  Chart2 = new platform::Chart(this, "Chart2", {0, 142, 400, 198});
+  Chart2 = new platform::Chart(this, "Chart2", {0, 142, 400, 200});
   Chart2->setTitleLine(
       0, QString::fromUtf8("Liste des intervalles de temps (ms) entre 2 désintégrations successives"));
   Series1 = Chart2->addPoints("Series1", {}, QCPScatterStyle::ssDisc, 1, Qt::blue, Qt::blue);
 
-  Chart1 = new platform::Chart(this, "Chart1", {400, 142, 400, 198});
+  Chart1 = new platform::Chart(this, "Chart1", {400, 142, 400, 200});
   Chart1->setTitleLine(
       0, QString::fromUtf8("Histogramme des intervalles de temps(ms) entre 2 désintégrations successives"));
   Series2 = Chart1->addBars("Series2", {}, QPen(Qt::red), QBrush(QColor(255, 160, 160)));
 
-  Chart3 = new platform::Chart(this, "Chart3", {0, 358, 800, 242});
+  Chart3 = new platform::Chart(this, "Chart3", {0, 360, 800, 240});
   Chart3->setTitleLine(0, QString::fromUtf8("Ln (Probabilité de non-désintégration)"));
   Chart3->setToolTip(QString::fromUtf8(
       "On trace entre les instants t=0 et t=2*moyenne des intervalles de temps entre 2 désintégrations "
@@ -152,6 +169,7 @@ void TForm2::buildCharts() {
 
 void TForm2::Init() {
   platform::ApplyLanguage(this, kTexts, platform::LanguageCode());
+  for (platform::Chart* chart : {Chart1, Chart2}) DrawTitleWithin(chart);
   // Every rounding of the run goes to the nearest integer, ties to even.
   std::fesetround(FE_TONEAREST);
   Label31->hide();

@@ -15,6 +15,7 @@
 #include "experiments/population/population_texts.h"
 #include "experiments/population/string_grid.h"
 #include "kernel/date_time.h"
+#include "kernel/error.h"
 #include "platform/chart.h"
 #include "platform/edge_points.h"
 #include "platform/error_boundary.h"
@@ -55,6 +56,11 @@ std::vector<std::string> IsotopeListCandidates() {
   candidates.push_back(QDir::cleanPath(beside).toStdString());
   candidates.push_back((QString(NOYALIS_DATA_DIR) + '/' + kIsotopeListName).toStdString());
   return candidates;
+}
+
+// The list file's 8-bit Western text.
+QString Latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 int LatticePointSize(std::int32_t side) {
@@ -100,6 +106,8 @@ TForm8::TForm8(QWidget* parent) : ScreenBase(parent, "TForm8") {
 
   Chart1 = new platform::Chart(this, "Chart1", {8, 44, 384, 344});
   Chart1->setTitleLine(0, "Position des noyaux radioactifs");
+  Chart1->setToolTip(QString::fromUtf8(
+      "Au départ tous les noyaux rouge sont radioactifs, aprés désintégration, ils sont verts"));
   Chart1->setLegendVisible(false);
   Chart1->xAxis->setVisible(false);
   Chart1->yAxis->setVisible(false);
@@ -241,21 +249,24 @@ void TForm8::fillAtomGrid() {
 void TForm8::readIsotopeList() {
   PopulationState& state = Population();
   const bool read = platform::Guarded(this, [&] {
-    const std::vector<std::string> candidates = IsotopeListCandidates();
-    const std::optional<std::string> path = FindIsotopeList(candidates);
-    if (!path) {
-      std::string where;
-      for (const std::string& c : candidates) where += "\n" + c;
-      throw IsotopeListError(std::string("Liste d'isotopes ") + kIsotopeListName + " introuvable :" + where);
+    try {
+      const std::vector<std::string> candidates = IsotopeListCandidates();
+      const std::optional<std::string> path = FindIsotopeList(candidates);
+      if (!path) {
+        std::string where;
+        for (const std::string& c : candidates) where += "\n" + c;
+        throw IsotopeListError(IsotopeListProblem::NotFound, kIsotopeListName, 0, where);
+      }
+      SetIsotopeList(state, ReadIsotopeList(*path));
+    } catch (const IsotopeListError& e) {  // told in the screen's language
+      throw kernel::Error(IsotopeListMessage(e, platform::LanguageCode().toStdString()));
     }
-    SetIsotopeList(state, ReadIsotopeList(*path));
   });
   if (!read) ResetAtomTable(state);  // caesium-137 alone
   const char separator = platform::DecimalSeparator();
   for (std::int32_t row = 2; row < state.NewAtomRow && row < kAtomGridRows; ++row) {
     const AtomRow& atom = state.atoms[row];
-    StringGrid1->setCellText(row, 0,
-                             QString::fromLatin1(atom.symbol.data(), static_cast<int>(atom.symbol.size())));
+    StringGrid1->setCellText(row, 0, Latin1(atom.symbol));
     StringGrid1->setCellText(row, 1, QString::number(atom.mass));
     StringGrid1->setCellText(row, 2, QString::fromStdString(LambdaGridText(atom.lambda, separator)));
   }
@@ -399,9 +410,7 @@ void TForm8::StringGrid1MouseUp(int row) {
   PopulationState& state = Population();
   state.selectedAtom = row < 1 ? 1 : row;
   Edit7->setVisible(state.selectedAtom == state.NewAtomRow);
-  Edit12->setText(state.selectedAtom == 1
-                      ? QString(kCaesiumLabel)
-                      : StringGrid1->cellText(row, 0) + " " + StringGrid1->cellText(row, 1));
+  Edit12->setText(Latin1(IsotopeLabel(state, state.selectedAtom)));
 }
 
 void TForm8::Edit7Exit() {

@@ -35,27 +35,23 @@ std::string_view TakeToken(std::string_view& s) {
   return token;
 }
 
-[[noreturn]] void Malformed(const std::string& fileName, std::size_t line, const std::string& why) {
-  throw IsotopeListError("Liste d'isotopes " + fileName + ", ligne " + std::to_string(line) + " : " + why);
+[[noreturn]] void Malformed(const std::string& fileName, std::size_t line, IsotopeListProblem problem,
+                            std::string_view detail = {}) {
+  throw IsotopeListError(problem, fileName, line, std::string(detail));
 }
 
 AtomRow ParseEntry(std::string_view line, const std::string& fileName, std::size_t number) {
   AtomRow row;
-  std::string symbol(line.substr(0, 2));
-  while (!symbol.empty() && IsBlank(symbol.back())) symbol.pop_back();  // "H " is hydrogen
-  row.symbol = symbol;
+  row.symbol = line.substr(0, 2);  // with its padding blank: "H " is hydrogen
   std::string_view rest = line.size() > 3 ? line.substr(3) : std::string_view{};
   const std::string_view mass = TakeToken(rest);
   const std::string_view lambda = TakeToken(rest);
-  if (mass.empty() || lambda.empty())
-    Malformed(fileName, number, "symbole, masse et lambda attendus (par exemple \"Cs 137 7.285E-10\")");
+  if (mass.empty() || lambda.empty()) Malformed(fileName, number, IsotopeListProblem::MissingFields);
   const auto [end, error] = std::from_chars(mass.data(), mass.data() + mass.size(), row.mass);
   if (error != std::errc() || end != mass.data() + mass.size() || row.mass < 0)
-    Malformed(fileName, number, "la masse \"" + std::string(mass) + "\" n'est pas un nombre entier");
+    Malformed(fileName, number, IsotopeListProblem::MassNotWhole, mass);
   const std::optional<long double> value = ParseDecimalReal(lambda);
-  if (!value || *value < 0)
-    Malformed(fileName, number,
-              "lambda \"" + std::string(lambda) + "\" n'est pas un nombre positif avec un point décimal");
+  if (!value || *value < 0) Malformed(fileName, number, IsotopeListProblem::LambdaInvalid, lambda);
   row.lambda = *value;
   return row;
 }
@@ -77,8 +73,8 @@ std::vector<AtomRow> ParseIsotopeList(std::string_view content, const std::strin
   std::vector<AtomRow> rows;
   for (std::size_t k = 0; k < lines.size(); ++k) {
     if (rows.size() == static_cast<std::size_t>(kMaxListEntries))
-      Malformed(fileName, k + 1, "plus de " + std::to_string(kMaxListEntries) + " isotopes");
-    if (IsBlankLine(lines[k])) Malformed(fileName, k + 1, "ligne vide entre deux isotopes");
+      Malformed(fileName, k + 1, IsotopeListProblem::TooManyEntries, std::to_string(kMaxListEntries));
+    if (IsBlankLine(lines[k])) Malformed(fileName, k + 1, IsotopeListProblem::BlankLine);
     rows.push_back(ParseEntry(lines[k], fileName, k + 1));
   }
   return rows;
@@ -88,9 +84,9 @@ std::vector<AtomRow> ReadIsotopeList(const std::string& path) {
   std::error_code error;
   std::ifstream file;
   if (std::filesystem::is_regular_file(path, error)) file.open(path, std::ios::binary);
-  if (!file.is_open()) throw IsotopeListError("Liste d'isotopes " + path + " : lecture impossible");
+  if (!file.is_open()) throw IsotopeListError(IsotopeListProblem::Unreadable, path);
   const std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (file.bad()) throw IsotopeListError("Liste d'isotopes " + path + " : lecture impossible");
+  if (file.bad()) throw IsotopeListError(IsotopeListProblem::Unreadable, path);
   return ParseIsotopeList(content, path);
 }
 

@@ -8,18 +8,12 @@
 #include <vector>
 
 #include "experiments/population/atom_table.h"
-#include "kernel/error.h"
+#include "experiments/population/isotope_list_error.h"
 
 namespace noyalis::population {
 
-// A list that cannot be read or holds a malformed line or too many entries; the message names the
-// file and, for a malformed line, the line.
-class IsotopeListError : public kernel::Error {
- public:
-  using kernel::Error::Error;
-};
-
-// The entries of a list file's content, in file order. Lines may end with CR LF or LF. Blank lines
+// The entries of a list file's content, in file order; a symbol keeps the blank that pads it to two
+// characters ("H " is hydrogen). Lines may end with CR LF or LF. Blank lines
 // at the end of the file are ignored; an empty file has no entry. A line without its mass and λ,
 // a mass that is not a whole number, a λ that is not a decimal real ≥ 0 with a point (a comma
 // decimal included), a blank line between entries, or more than 199 entries raises

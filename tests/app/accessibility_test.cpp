@@ -183,6 +183,12 @@ void AccessibilityTest::menuPicturesOpenWithTheKeyboardAndTheMouseStaysAsItWas()
   auto* english = menu.findChild<platform::Picture*>("Image1");
   auto* italian = menu.findChild<platform::Picture*>("Image4");
   QCOMPARE(QAccessible::queryAccessibleInterface(english)->text(QAccessible::Name), QString("English"));
+  // No focus frame until the keyboard is used: the picture given the focus at start-up looks as
+  // without it, and a picture Tab reaches shows its frame.
+  auto* first = qobject_cast<platform::Picture*>(QApplication::focusWidget());
+  QVERIFY(first);
+  const QImage firstAtStart = first->grab().toImage();
+  const QImage englishUnfocused = english->grab().toImage();
   // A click keeps doing what it did: the language changes and the focus stays where it was.
   QWidget* focusBefore = QApplication::focusWidget();
   QTest::mouseClick(italian, Qt::LeftButton);
@@ -190,6 +196,8 @@ void AccessibilityTest::menuPicturesOpenWithTheKeyboardAndTheMouseStaysAsItWas()
   QCOMPARE(QApplication::focusWidget(), focusBefore);
   // The keyboard: reach the flag, then Space or Enter.
   english->setFocus(Qt::TabFocusReason);
+  QVERIFY(english->grab().toImage() != englishUnfocused);
+  QCOMPARE(first->grab().toImage(), firstAtStart);
   QTest::keyClick(english, Qt::Key_Space);
   QCOMPARE(platform::LanguageCode(), QString("UK"));
   QCOMPARE(menu.findChild<QAbstractButton*>("Button5")->text(), QString("End  "));

@@ -15,6 +15,7 @@
 #include "platform/radio_group.h"
 #include "platform/spin_edit.h"
 #include "platform/widgets.h"
+#include "platform/window_placement.h"
 #include "support/widget_helpers.h"
 
 using namespace noyalis;
@@ -50,6 +51,9 @@ class ControlsTest : public QObject {
 
   void pictureRendersTheSvgAndClicksOnLeftReleaseInside();
   void renderSvgOfAMissingPictureIsTransparent();
+
+  void windowOpensBesideWhatItExplains_data();
+  void windowOpensBesideWhatItExplains();
 };
 
 void ControlsTest::languageCodeStartsFrenchAndIsProcessWide() {
@@ -401,6 +405,28 @@ void ControlsTest::renderSvgOfAMissingPictureIsTransparent() {
   const QPixmap pixmap = platform::RenderSvg(":/no/such/picture.svg", QSize(30, 20));
   QCOMPARE(pixmap.size() / pixmap.devicePixelRatio(), QSize(30, 20));
   QCOMPARE(pixmap.toImage().pixelColor(5, 5).alpha(), 0);
+}
+
+// A 300 × 200 window beside a chart: right, else left, below or above (8 px apart), else
+// where it covers the least of the chart.
+void ControlsTest::windowOpensBesideWhatItExplains_data() {
+  QTest::addColumn<QRect>("desktop");
+  QTest::addColumn<QRect>("chart");
+  QTest::addColumn<QPoint>("at");
+  QTest::newRow("room on the right") << QRect(0, 0, 1920, 1080) << QRect(660, 370, 600, 330)
+                                     << QPoint(1268, 370);
+  QTest::newRow("left only") << QRect(0, 0, 1280, 800) << QRect(620, 100, 600, 330) << QPoint(312, 100);
+  QTest::newRow("below, kept inside")
+      << QRect(0, 0, 800, 800) << QRect(100, 100, 600, 330) << QPoint(100, 438);
+  QTest::newRow("no room: a band at the top")
+      << QRect(0, 0, 1024, 768) << QRect(210, 190, 600, 400) << QPoint(210, 0);
+}
+
+void ControlsTest::windowOpensBesideWhatItExplains() {
+  QFETCH(QRect, desktop);
+  QFETCH(QRect, chart);
+  QFETCH(QPoint, at);
+  QCOMPARE(platform::PlaceBeside({300, 200}, chart, desktop), at);
 }
 
 QTEST_MAIN(ControlsTest)

@@ -64,7 +64,7 @@ class ActivityScreenTest : public test::IsolatedSuite {
   void realTimeLimits();
   void escapeDuringARunStopsWithoutResults();
   void pauseHoldsTheRunWhileItsMessageIsOpen();
-  void pauseAfterARunKeepsTheResults();
+  void pauseAfterARunKeepsTheResultsAndEscapeClearsThem();
   void deleteInASpinBoxStopsAndStillEdits();
   void enterConfirmsABoxAndTheRunGoesOn();
   void stopBeforeTheDrawLeavesNoStaleRun();
@@ -292,7 +292,7 @@ void ActivityScreenTest::pauseHoldsTheRunWhileItsMessageIsOpen() {
   QVERIFY(!Text(&screen, "Edit2M").isEmpty());  // the run went on to its end
 }
 
-void ActivityScreenTest::pauseAfterARunKeepsTheResults() {
+void ActivityScreenTest::pauseAfterARunKeepsTheResultsAndEscapeClearsThem() {
   Tform11 screen;
   screen.show();
   CLICK_BUTTON(&screen, "BitBtn1");
@@ -302,6 +302,11 @@ void ActivityScreenTest::pauseAfterARunKeepsTheResults() {
   QCOMPARE(services->messages.informations(), QStringList{"Pause utilisateur"});
   QCOMPARE(Text(&screen, "Edit2M"), mean);
   QCOMPARE(Points(&screen, "Chart1", "Series1"), bars);
+  // Escape clears the results, and the question about them goes with them.
+  QTest::keyClick(&screen, Qt::Key_Escape);
+  QCOMPARE(Text(&screen, "Edit2M"), QString());
+  QCOMPARE(Points(&screen, "Chart1", "Series1"), 0);
+  QVERIFY(!screen.findChild<QWidget*>("Edit6")->isVisible());
 }
 
 void ActivityScreenTest::deleteInASpinBoxStopsAndStillEdits() {

@@ -10,6 +10,7 @@
 #include "experiments/activity/activity_run_data.h"
 #include "experiments/counting_statistics/gauss_or_poisson_sentences.h"
 #include "kernel/uniform_random.h"
+#include "platform/chart.h"
 #include "platform/language.h"
 #include "platform/widgets.h"
 #include "support/isolated_suite.h"
@@ -55,6 +56,10 @@ void GaussOrPoissonWindowTest::answersInTheScreensLanguage() {
   REQUIRE_CHILD(window, GaussOrPoissonWindow, &screen, "GaussOrPoissonWindow");
   QVERIFY(window->isVisible());
   QCOMPARE(window->windowTitle(), caption);
+  // Beside the histogram: nothing of the window over its bars or tick labels.
+  REQUIRE_CHILD(chart, platform::Chart, &screen, "Chart1");
+  const QRect plot = chart->axisRect()->outerRect();
+  QVERIFY(!window->frameGeometry().intersects(QRect(chart->mapToGlobal(plot.topLeft()), plot.size())));
 
   using namespace counting_statistics;
   const GaussOrPoissonAnswer answer =

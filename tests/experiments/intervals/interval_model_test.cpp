@@ -170,6 +170,29 @@ TEST(IntervalLaws, UnderTheGeigerLawTheFirstTenMicrosecondClassesStayEmpty) {
   EXPECT_LT(points.y[11], 0.0);
 }
 
+// The dead time is 100 µs: an interval of exactly 100 µs is registered, one of 99 µs is not. The
+// draws u = 4 067 562 562 / 2^32 and 4 069 775 918 / 2^32 give −ln(u) / 544 s⁻¹ = 100.00000006 and
+// 99.00000007 µs.
+TEST(IntervalLaws, TheGeigerLawKeepsAnIntervalOfExactlyTheDeadTime) {
+  struct Case {
+    Law law;
+    std::uint32_t draw;
+    std::int64_t interval;
+    bool kept;
+  };
+  const Case cases[] = {{Law::Geiger, 4'067'562'562u, 100, true},
+                        {Law::Geiger, 4'069'775'918u, 99, false},
+                        {Law::Theoretical, 4'069'775'918u, 99, true}};
+  std::vector<std::int64_t> dates(2), intervals(2);
+  for (const Case& c : cases) {
+    ScriptedGenerator script(StateBefore(c.draw));
+    const auto draw = c.law == Law::Geiger ? DistIntervallesGeiger : DistIntervallesTH;
+    const DrawTally tally = draw(544, 1, dates, intervals);
+    EXPECT_EQ(tally.rejected, c.kept ? 0 : 1) << c.interval;
+    EXPECT_EQ(intervals[1] == c.interval, c.kept) << c.interval;
+  }
+}
+
 // At 3 cm the fitted slope is −λ: the ln of an exponential fraction is a line through the origin.
 // Its relative error over N intervals is about 1/√N, 1 % here; the tolerance is 5 %.
 TEST(IntervalRun, FittedSlopeAtThreeCentimetresIsMinusTheRate) {
@@ -259,6 +282,10 @@ TEST(IntervalResultsFile, ScriptedRunByteForByte) {
   TimeSlices(data);
   EXPECT_EQ(data.classesDrawn, 44);
   EXPECT_EQ(data.fileRows, 44);
+  // Each bar stands at the end of its class: 0 … 1 ms at 1 ms, 40 773 µs in 40 … 41 ms at 41 ms.
+  EXPECT_EQ(charts.bars.x[0], 1.0);
+  EXPECT_EQ(charts.bars.x[40], 41.0);
+  EXPECT_EQ(charts.bars.y[40], 1.0);
 
   std::string expected =
       "nb de mesures  ; 250\r\n"

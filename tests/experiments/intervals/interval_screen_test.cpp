@@ -362,6 +362,15 @@ void IntervalScreenTest::languages() {
   QCOMPARE(Text(&screen, "Label31"), QString("Calcul en cours"));
   QCOMPARE(screen.findChild<QPushButton*>("BitBtn1")->text(), QString("Calcul"));
   QVERIFY(screen.findChild<QWidget*>("Chart3")->toolTip().startsWith("On trace entre les instants t=0"));
+  for (const char* unit : {"Label9", "Label13"}) QCOMPARE(Text(&screen, unit), QString::fromUtf8("s⁻¹"));
+  for (const char* middle : {"Chart1", "Chart2"})
+    QCOMPARE(screen.findChild<QWidget*>(middle)->size(), QSize(400, 200));
+  // The mean's caption ends a blank before "min".
+  auto* mean = screen.findChild<QLabel*>("MoyenneI");
+  const QFontMetrics captionMetrics(mean->font());
+  QVERIFY2(mean->x() + captionMetrics.horizontalAdvance(mean->text() + ' ') <=
+               screen.findChild<QLabel*>("mini")->x(),
+           qPrintable(mean->text()));
 
   // The longest duration a run can show must fit too.
   screen.findChild<QLabel*>("Label25")->setText(QString::fromUtf8("Durée totale = 100.00min"));
@@ -395,6 +404,7 @@ void IntervalScreenTest::languages() {
     auto* title = qobject_cast<QCPTextElement*>(chart->plotLayout()->element(0, 0));
     QVERIFY(title);
     const QFontMetrics metrics(title->font());
+    QVERIFY(title->font().pixelSize() >= 11);
     for (const QString& line : title->text().split('\n'))
       QVERIFY2(metrics.horizontalAdvance(line) <= chart->width(),
                qPrintable(code + ": " + line + " " + QString::number(metrics.horizontalAdvance(line))));

@@ -34,7 +34,7 @@ TEST(IsotopeList, ParsesWhatTheFormatAllowsAndRefusesTheRest) {
       {"good", "Co 60 4.17E-9\r\nSr 90 7.63e-10\r\n", {{"Co", 60, 4.17E-9L}, {"Sr", 90, 7.63e-10L}}, ""},
       {"padded one-letter symbol, blanks and tabs",
        "H  3\t  1.78E-09 tritium\nU \t238 4.9E-18",
-       {{"H", 3, 1.78E-9L}, {"U", 238, 4.9E-18L}},
+       {{"H ", 3, 1.78E-9L}, {"U ", 238, 4.9E-18L}},
        ""},
       {"any separator, rest ignored", "Po*210 5.8e-8 ;; 138 d ,,\n", {{"Po", 210, 5.8e-8L}}, ""},
       {"no exponent, sign", "Xx 1 +0.5\nYy 2 3", {{"Xx", 1, 0.5L}, {"Yy", 2, 3.0L}}, ""},

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "experiments/population/decay_run.h"
+#include "experiments/population/isotope_list.h"
 #include "experiments/population/population_export.h"
 #include "kernel/error.h"
 #include "kernel/run_host.h"
@@ -77,6 +78,8 @@ TEST(PopulationExport, FileByteForByte) {
       kHeader + "0 ;  2.50000000000000E+0001 ; " + kZero + "\r\n1 ; " + kZero +
       " ;  2.50000000000000E+0001\r\n";
   PopulationState newAtom;
+  PopulationState hydrogen;  // a one-letter symbol keeps the blank that pads it
+  SetIsotopeList(hydrogen, ParseIsotopeList("H  3 1.782882E-09\r\n", "liste.txt"));
   Case cases[] = {
       {"full run", EmptiedRun(), {}, full},
       {"stopped run", EmptiedRun(1), {}, stopped},
@@ -84,6 +87,10 @@ TEST(PopulationExport, FileByteForByte) {
        newAtom,
        {"minute", IsotopeLabel(newAtom, 2), 100},
        "minute\r\n  ;  reste = ; 100\r\n" + kHeader},
+      {"before any run, hydrogen 3 chosen",
+       hydrogen,
+       {"minute", IsotopeLabel(hydrogen, 2), 100},
+       "minute\r\nH  3 ;  reste = ; 100\r\n" + kHeader},
   };
   const fs::path dir = fs::temp_directory_path() / ("noyalis_export_" + std::to_string(::getpid()));
   fs::create_directories(dir);

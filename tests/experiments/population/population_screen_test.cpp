@@ -100,7 +100,7 @@ void PopulationScreenTest::opensWithCaesiumPerYearAndTheInstalledList() {
   QCOMPARE(Grid(&screen, "StringGrid1")->cellText(1, 2), QString("7.285E-10"));
   QCOMPARE(Grid(&screen, "StringGrid1")->cellText(0, 2), QString("Lambda 1/s"));
   // The shipped list fills the rows after caesium, and NewAtomRow follows it among the grid's rows.
-  QCOMPARE(Grid(&screen, "StringGrid1")->cellText(2, 0), QString("H"));
+  QCOMPARE(Grid(&screen, "StringGrid1")->cellText(2, 0), QString("H "));
   QVERIFY(state.NewAtomRow > 14 && state.NewAtomRow <= 48);
   QVERIFY(Grid(&screen, "StringGrid1")->cellText(state.NewAtomRow - 1, 0).size() > 0);
   QVERIFY(Grid(&screen, "StringGrid1")->cellText(state.NewAtomRow, 0).isEmpty());
@@ -120,25 +120,31 @@ void PopulationScreenTest::listFromTheWorkingDirectoryAndListFailures() {
     const char* name;
     QByteArray workingList;  // empty: none in the working directory
     bool installed;
+    const char* code;   // the screen's language
     const char* error;  // a part of the message, or "" for none
     int newAtomRow;
   };
   const Case cases[] = {
-      {"working directory first", "Co 60 4.17E-9\r\nSr 90 7.63E-10\r\n", true, "", 4},
-      {"installed when none here", "", true, "", -1},
-      {"none anywhere", "", false, "radliste02.txt", 2},
-      {"malformed", "Co 60 4.17E-9\r\nCs 137 7,285E-10\r\n", true, "ligne 2", 2},
-      {"reopened with a shorter list", "Ra 226 1.37E-11\r\n", true, "", 3},
+      {"working directory first", "Co 60 4.17E-9\r\nSr 90 7.63E-10\r\n", true, "FR", "", 4},
+      {"installed when none here", "", true, "FR", "", -1},
+      {"none anywhere", "", false, "UK", "Isotope list radliste02.txt not found:\nradliste02.txt\n", 2},
+      {"malformed", "Co 60 4.17E-9\r\nCs 137 7,285E-10\r\n", true, "DE", "radliste02.txt, Zeile 2: Lambda",
+       2},
+      {"mass not whole", "Co 6.0 4.17E-9\r\n", true, "IT", "riga 1: la massa \"6.0\" non è", 2},
+      {"blank line", "Co 60 4.17E-9\r\n\r\nSr 90 7.63E-10\r\n", true, "ES", "línea 2: línea vacía", 2},
+      {"reopened with a shorter list", "Ra 226 1.37E-11\r\n", true, "FR", "", 3},
   };
   for (const Case& c : cases) {
     services->messages.clear();
+    platform::SetLanguageCode(c.code);
     QFile::remove("radliste02.txt");
     if (!c.workingList.isEmpty()) WriteList("radliste02.txt", c.workingList);
     TForm8::setInstalledIsotopeList(c.installed ? NOYALIS_SHIPPED_ISOTOPE_LIST : "nowhere/radliste02.txt");
     TForm8 screen;
     const QStringList errors = services->messages.errors();
     if (*c.error) {
-      QVERIFY2(errors.size() == 1 && errors.front().contains(c.error), c.name);
+      QVERIFY2(errors.size() == 1 && errors.front().contains(QString::fromUtf8(c.error)),
+               qPrintable(errors.join('|')));
       QVERIFY2(Grid(&screen, "StringGrid1")->cellText(2, 0).isEmpty(), c.name);
     } else {
       QVERIFY2(errors.isEmpty(), c.name);
@@ -168,7 +174,7 @@ void PopulationScreenTest::isotopeAndUnitChoices() {
   screen.show();
   const population::PopulationState& state = Population();
   ClickRow(&screen, "StringGrid1", 2);
-  QCOMPARE(Text(&screen, "Edit12"), QString("H 3"));
+  QCOMPARE(Text(&screen, "Edit12"), QString("H  3"));
   QCOMPARE(state.selectedAtom, 2);
   ClickRow(&screen, "StringGrid1", 0);  // the header row selects caesium-137
   QCOMPARE(state.selectedAtom, 1);
@@ -489,12 +495,15 @@ void PopulationScreenTest::rightClickReachesPointsOnTheAxes() {
 void PopulationScreenTest::englishAndGermanTexts() {
   struct Case {
     const char* code;
-    const char *title, *duration, *unit, *header, *sound;
+    const char *title, *duration, *unit, *header, *sound, *latticeHint;
   };
+  const char* french =
+      "Au départ tous les noyaux rouge sont radioactifs, aprés désintégration, ils sont verts";
   const Case cases[] = {
-      {"UK", "Radioactivity : Decays", "Total time", "year", "Atom", "Sound"},
-      {"DE", "Radioactivité : Désintégrations", "Durée totale", "année", "Atome", "son"},
-      {"FR", "Radioactivité : Désintégrations", "Durée totale", "année", "Atome", "Son"},
+      {"UK", "Radioactivity : Decays", "Total time", "year", "Atom", "Sound",
+       "All red nuclei are radioactive, after decay they are green"},
+      {"DE", "Radioactivité : Désintégrations", "Durée totale", "année", "Atome", "son", french},
+      {"FR", "Radioactivité : Désintégrations", "Durée totale", "année", "Atome", "Son", french},
   };
   for (const Case& c : cases) {
     platform::SetLanguageCode(c.code);
@@ -506,6 +515,7 @@ void PopulationScreenTest::englishAndGermanTexts() {
     QCOMPARE(Grid(&screen, "StringGrid1")->cellText(0, 0), QString(c.header));
     QCOMPARE(screen.findChild<platform::RadioGroup*>("RadioGroup2")->title(), QString(c.sound));
     QCOMPARE(Grid(&screen, "StringGrid2")->cellText(6, 0), QString("siècle"));
+    QCOMPARE(ChartOf(&screen, "Chart1")->toolTip(), QString(c.latticeHint));
   }
 }
 

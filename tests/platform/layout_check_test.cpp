@@ -7,6 +7,7 @@
 #include "experiments/absorption/UnitDistance.h"
 #include "experiments/absorption/UnitPLomb.h"
 #include "experiments/activity/UnitActivite2.h"
+#include "experiments/class_results/UnitResultatsClasse.h"
 #include "experiments/counter_picture/Unitcrab.h"
 #include "experiments/dice/UnitDecroissanceExponentielle.h"
 #include "experiments/intervals/UnitInterval.h"
@@ -28,7 +29,7 @@ const ScreenUnderCheck kScreens[] = {
     ScreenUnderCheck::of<TForm2>("TForm2"),     ScreenUnderCheck::of<TForm4>("TForm4"),
     ScreenUnderCheck::of<TForm5>("TForm5"),     ScreenUnderCheck::of<TForm6>("TForm6"),
     ScreenUnderCheck::of<TForm7>("TForm7"),     ScreenUnderCheck::of<TForm8>("TForm8"),
-    ScreenUnderCheck::of<Tform100>("Tform100"),
+    ScreenUnderCheck::of<Tform100>("Tform100"), ScreenUnderCheck::of<TForm10>("TForm10"),
 };
 
 // A screen with the faults the check must find.

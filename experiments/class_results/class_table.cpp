@@ -1,6 +1,7 @@
 #include "experiments/class_results/class_table.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace noyalis::class_results {
@@ -93,6 +94,17 @@ int ClassTable::rowOf(std::size_t file) const {
         name && name->data(Qt::UserRole).value<std::size_t>() == file)
       return r;
   return -1;
+}
+
+void ClassTable::keyPressEvent(QKeyEvent* event) {
+  QTableWidgetItem* name = currentRow() >= 0 ? item(currentRow(), kName) : nullptr;
+  if (event->key() != Qt::Key_Space || !name) {
+    QTableWidget::keyPressEvent(event);
+    return;
+  }
+  if (!event->isAutoRepeat())
+    name->setCheckState(name->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+  event->accept();
 }
 
 }  // namespace noyalis::class_results

@@ -33,6 +33,10 @@ class ClassTable : public QTableWidget {
   // The user ticked or unticked the file.
   void tickChanged(std::size_t file, bool ticked);
 
+ protected:
+  // Space ticks or unticks the current row, whichever of its cells has the focus.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QTableWidgetItem* cell(int row, int column);
 

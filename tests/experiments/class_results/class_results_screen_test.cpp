@@ -106,8 +106,9 @@ void ClassResultsScreenTest::opensAFolderUnticksAFileAndSaves() {
                                           "d'intervalles"),
                         QString::fromUtf8("x.txt — fichier d'intervalles : non regroupé avec l'activité")}));
 
-  // b unticked leaves the pool at once; it stays listed and marked.
-  table->item(1, 0)->setCheckState(Qt::Unchecked);
+  // b unticked from the keyboard leaves the pool at once; it stays listed and marked.
+  table->setCurrentCell(1, 2);
+  QTest::keyClick(table, Qt::Key_Space);
   QCOMPARE(Text(&screen, "Edit4"), QString("10"));
   QCOMPARE(Text(&screen, "Edit5"), QString("2.30"));
   QCOMPARE(BarTotal(&screen, "Series1"), 10.0);

@@ -9,7 +9,8 @@ namespace {
 class DialogClassFiles final : public ClassFileChooser {
  public:
   QStringList chooseFolder(QWidget* parent, const QString& title, const QString& startDir) override {
-    const QString folder = QFileDialog::getExistingDirectory(parent, title, startDir);
+    // The files are shown too (greyed): the teacher sees that it is the class's folder.
+    const QString folder = QFileDialog::getExistingDirectory(parent, title, startDir, QFileDialog::Options());
     return folder.isEmpty() ? QStringList() : QStringList{folder};
   }
   QStringList chooseFiles(QWidget* parent, const QString& title, const QString& startDir) override {

@@ -139,6 +139,17 @@ void ClassResultsScreenTest::opensAFolderUnticksAFileAndSaves() {
   QVERIFY2(bytes.contains("\r\nb.txt ; 5 ;  7.00000000000000E+0000 ;"), bytes.constData());
   QVERIFY2(bytes.contains(" ; 1 ; 0\r\nc.txt"), bytes.constData());  // b: marked, not pooled
   QVERIFY2(bytes.contains("\r\nclasse ; 10 ;  2.30000000000000E+0000"), bytes.constData());
+  // A save that cannot be written says so, and nothing else.
+  const QString home = QDir::currentPath();
+  QVERIFY(QDir().mkdir("gone") && QDir::setCurrent("gone") && QDir(home).rmdir("gone"));
+  services->messages.clear();
+  CLICK_BUTTON(&screen, "BitBtn7");
+  QVERIFY(QDir::setCurrent(home));
+  QCOMPARE(services->messages.errors().size(), 1);
+  QVERIFY2(services->messages.errors().front().contains("classe.txt"),
+           qPrintable(services->messages.errors().front()));
+  QVERIFY(services->messages.informations().isEmpty());
+  services->messages.clear();
 
   // The interval files pooled instead: x alone, the activity files listed as such.
   CLICK_BUTTON(&screen, "RadioGroup1_item1");

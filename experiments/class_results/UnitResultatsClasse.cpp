@@ -209,11 +209,11 @@ void TForm10::buildRightColumn() {
       addCaption("Label19", QString::fromUtf8("r² de l'ajustement"), kResultX[0], 410, kSmallCaptionPx));
   Edit8 = platform::MakeEdit(this, "Edit8", kResultX[0], 425, kResultWidth);
   intervalsOnly_.push_back(Edit8);
-  intervalsOnly_.push_back(addCaption("Label20", QString::fromUtf8("Largeur des classes (µs)"), kResultX[1],
+  intervalsOnly_.push_back(addCaption("Label20", QString::fromUtf8("Largeur des classes (µs)"), kResultX[2],
                                       410, kSmallCaptionPx));
   SpinEdit1 = new platform::SpinEdit(this, "SpinEdit1", kMinClassWidthUs, kMaxClassWidthUs, kClassWidthStepUs,
                                      kDefaultClassWidthUs);
-  SpinEdit1->setGeometry(kResultX[1], 425, kResultWidth, 24);
+  SpinEdit1->setGeometry(kResultX[2], 425, kResultWidth, 24);
   SpinEdit1->setKeyboardTracking(false);  // a width typed in counts once confirmed
   SpinEdit1->setToolTip("entre 10 et 1000 µs");
   intervalsOnly_.push_back(SpinEdit1);

@@ -9,7 +9,7 @@ namespace noyalis::class_results {
 namespace {
 
 enum Column { kName, kMeasurements, kFirst, kSecond, kStandardErrors, kMark, kColumns };
-constexpr int kWidths[kColumns] = {128, 52, 52, 54, 46, 40};  // [px], within the table's 390 px
+constexpr int kWidths[kColumns] = {122, 52, 52, 54, 52, 40};  // [px], within the table's 390 px
 constexpr int kHeaderHeight = 34;                             // [px] two lines of titles
 constexpr int kRowHeight = 20;                                // [px]
 constexpr int kHeaderPx = 11;                                 // [px] the titles' type

@@ -1,5 +1,6 @@
 // Every screen in every language: its texts fit their controls and do not run into one another.
 // A new screen joins the check with one line in kScreens.
+#include <QAbstractButton>
 #include <QLabel>
 #include <QtTest>
 
@@ -25,11 +26,22 @@ using test::ScreenUnderCheck;
 namespace {
 
 const ScreenUnderCheck kScreens[] = {
-    ScreenUnderCheck::of<Tform200>("Tform200"), ScreenUnderCheck::of<Tform11>("Tform11"),
-    ScreenUnderCheck::of<TForm2>("TForm2"),     ScreenUnderCheck::of<TForm4>("TForm4"),
-    ScreenUnderCheck::of<TForm5>("TForm5"),     ScreenUnderCheck::of<TForm6>("TForm6"),
-    ScreenUnderCheck::of<TForm7>("TForm7"),     ScreenUnderCheck::of<TForm8>("TForm8"),
-    ScreenUnderCheck::of<Tform100>("Tform100"), ScreenUnderCheck::of<TForm10>("TForm10"),
+    ScreenUnderCheck::of<Tform200>("Tform200"),
+    ScreenUnderCheck::of<Tform11>("Tform11"),
+    ScreenUnderCheck::of<TForm2>("TForm2"),
+    ScreenUnderCheck::of<TForm4>("TForm4"),
+    ScreenUnderCheck::of<TForm5>("TForm5"),
+    ScreenUnderCheck::of<TForm6>("TForm6"),
+    ScreenUnderCheck::of<TForm7>("TForm7"),
+    ScreenUnderCheck::of<TForm8>("TForm8"),
+    ScreenUnderCheck::of<Tform100>("Tform100"),
+    ScreenUnderCheck::of<TForm10>("TForm10"),
+    {"TForm10 pooling intervals",
+     [] {
+       auto screen = std::make_unique<TForm10>();
+       screen->findChild<QAbstractButton*>("RadioGroup1_item1")->click();
+       return std::unique_ptr<QWidget>(std::move(screen));
+     }},
 };
 
 // A screen with the faults the check must find.

@@ -6,13 +6,15 @@
 
 #include "kernel/error.h"
 #include "platform/chart_image_export.h"
+#include "platform/legend_group.h"
 
 namespace noyalis::platform {
 
 namespace {
 
-constexpr int kTitlePixelSize = 13;   // [px]
-constexpr double kAxisMargin = 0.05;  // share of the data span left free at each end
+constexpr int kTitlePixelSize = 13;                  // [px]
+constexpr double kAxisMargin = 0.05;                 // share of the data span left free at each end
+constexpr int kLongestWholeStepWithMinorTicks = 10;  // minor ticks on every whole number up to this step
 
 template <class Data>
 QVector<Data> Pairs(std::span<const double> x, std::span<const double> y) {
@@ -47,6 +49,26 @@ QCPRange WithMargin(QCPRange range, QCPAxis::ScaleType scale) {
   return QCPRange(range.lower == 0 ? 0.0 : range.lower - margin, range.upper + margin);
 }
 
+// The automatic ticker held to whole numbers: a step below 1 becomes 1 and 2.5 becomes 2.
+class WholeNumberTicker final : public QCPAxisTicker {
+ protected:
+  double getTickStep(const QCPRange& range) override {
+    return std::max(1.0, std::floor(QCPAxisTicker::getTickStep(range)));
+  }
+  int getSubTickCount(double tickStep) override {
+    if (tickStep <= kLongestWholeStepWithMinorTicks) return static_cast<int>(tickStep) - 1;
+    return QCPAxisTicker::getSubTickCount(tickStep);
+  }
+};
+
+// What the legend lists: a series or a group of series.
+using LegendEntry = const QObject*;
+
+LegendEntry EntryOf(QCPAbstractLegendItem* item) {
+  if (auto* series = qobject_cast<QCPPlottableLegendItem*>(item)) return series->plottable();
+  return item;
+}
+
 }  // namespace
 
 Chart::Chart(QWidget* parent, const QString& objectName, QRect geometry) : QCustomPlot(parent) {
@@ -60,10 +82,16 @@ Chart::Chart(QWidget* parent, const QString& objectName, QRect geometry) : QCust
   title_ = new QCPTextElement(this, QString(), titleFont);
   title_->setTextColor(Qt::black);
   plotLayout()->addElement(0, 0, title_);
-  QFont legendFont = font();
-  legendFont.setBold(false);
-  legend->setFont(legendFont);
+  QFont chartText = font();
+  chartText.setPixelSize(kChartTextPixelSize);
+  chartText.setBold(false);
+  for (QCPAxis* axis : axisRect()->axes()) {
+    axis->setTickLabelFont(chartText);
+    axis->setLabelFont(chartText);
+  }
+  legend->setFont(chartText);
   legend->setVisible(true);
+  connect(this, &QCustomPlot::beforeReplot, this, &Chart::listDrawnSeriesInLegend);
   // Every chart can be saved as an image; a screen that listens to right-clicks on points keeps them.
   InstallChartImageExport(
       this, [this] { return isSignalConnected(QMetaMethod::fromSignal(&Chart::seriesPointClicked)); });
@@ -87,8 +115,91 @@ QString Chart::titleLine(int line) const {
   return titleLines_[line];
 }
 
+void Chart::setTitleColour(QColor colour) {
+  title_->setTextColor(colour);
+}
+
+void Chart::setAxisTitles(const QString& x, const QString& y) {
+  xAxis->setLabel(x);
+  yAxis->setLabel(y);
+}
+
 void Chart::setLegendVisible(bool visible) {
+  legendWanted_ = visible;
   legend->setVisible(visible);
+}
+
+int Chart::plotRow() const {
+  for (int row = 0; row < plotLayout()->rowCount(); ++row)
+    if (plotLayout()->element(row, 0) == axisRect()) return row;
+  throw kernel::RangeError("chart " + objectName().toStdString() + " has no plot");
+}
+
+void Chart::placeLegendBesidePlot() {
+  // A spacer under the legend keeps it at the top of its column.
+  auto* column = new QCPLayoutGrid;
+  plotLayout()->addElement(plotRow(), 1, column);
+  column->addElement(0, 0, legend);
+  column->addElement(1, 0, new QCPLayoutElement(this));
+  column->setRowStretchFactors({0.001, 1});
+  column->setMargins(QMargins(0, 0, 6, 0));
+  plotLayout()->setColumnStretchFactor(1, 0.001);
+}
+
+LegendGroup* Chart::groupInLegend(const QString& name, const QString& title,
+                                  std::vector<QCPAbstractPlottable*> members) {
+  for (QCPAbstractPlottable* series : members) series->removeFromLegend(legend);
+  auto* group = new LegendGroup(legend, name, title, std::move(members));
+  legendGroups_.push_back(group);
+  return group;
+}
+
+void Chart::listDrawnSeriesInLegend() {
+  std::vector<LegendEntry> wanted;
+  for (int i = 0; i < plottableCount(); ++i) {
+    QCPAbstractPlottable* series = plottable(i);
+    const auto group = std::find_if(legendGroups_.begin(), legendGroups_.end(),
+                                    [&](const LegendGroup* g) { return g->holds(series); });
+    if (group != legendGroups_.end()) {
+      if (series == (*group)->members().front() && (*group)->drawn()) wanted.push_back(*group);
+    } else if (series->visible() && !series->name().isEmpty() && pointCount(series) > 0) {
+      wanted.push_back(series);
+    }
+  }
+  std::vector<LegendEntry> listed;
+  for (int i = 0; i < legend->itemCount(); ++i) listed.push_back(EntryOf(legend->item(i)));
+  if (listed != wanted) {
+    // The groups outlive their entries (the text tables name them); a series' entry is made anew.
+    for (LegendGroup* group : legendGroups_) legend->take(group);
+    legend->simplify();
+    legend->clearItems();
+    for (LegendEntry entry : wanted) {
+      if (auto* group = qobject_cast<LegendGroup*>(const_cast<QObject*>(entry)))
+        legend->addItem(group);
+      else
+        static_cast<QCPAbstractPlottable*>(const_cast<QObject*>(entry))->addToLegend(legend);
+    }
+  }
+  legend->setVisible(legendWanted_ && legend->itemCount() > 0);
+}
+
+QRect Chart::reserveNoteStrip(Qt::Edge edge, int height) {
+  if (edge != Qt::TopEdge && edge != Qt::BottomEdge)
+    throw kernel::RangeError("chart " + objectName().toStdString() + ": a note strip goes above or below");
+  auto* strip = new QCPLayoutElement(this);
+  strip->setMinimumSize(0, height);
+  strip->setMaximumSize(QWIDGETSIZE_MAX, height);
+  const int row = edge == Qt::TopEdge ? plotRow() : plotLayout()->rowCount();
+  plotLayout()->insertRow(row);
+  plotLayout()->addElement(row, 0, strip);
+  // Laid out now, at the chart's own size, so that the screen can place its notes in the strip.
+  setViewport(rect());
+  updateLayout();
+  return strip->outerRect();
+}
+
+void Chart::setWholeNumberTicks(QCPAxis* axis) {
+  axis->setTicker(QSharedPointer<WholeNumberTicker>::create());
 }
 
 QCPBars* Chart::addBars(const QString& name, const QString& title, QPen pen, QBrush brush) {

@@ -1,11 +1,18 @@
 #pragma once
 // Charts over QCustomPlot: bars, points and lines with the system's series names, a two-line
-// title, legend, fixed or automatic axis ends, logarithmic axes and point clicks.
+// title, legend, fixed or automatic axis ends, logarithmic axes and point clicks. A chart reads
+// from the back of a classroom: its texts are 11 px and more, its legend lists only what is drawn,
+// and notes that belong to it stand in strips beside the plot, never over the data.
 #include <qcustomplot.h>
 
 #include <span>
+#include <vector>
 
 namespace noyalis::platform {
+
+class LegendGroup;
+
+inline constexpr int kChartTextPixelSize = 12;  // [px] tick labels, axis titles and legend
 
 class Chart : public QCustomPlot {
   Q_OBJECT
@@ -15,7 +22,28 @@ class Chart : public QCustomPlot {
 
   void setTitleLine(int line, const QString& text);  // line 0 or 1
   QString titleLine(int line) const;
+  void setTitleColour(QColor colour);
+  // Axis titles (a quantity and its unit); the text tables set them in the screen's language.
+  void setAxisTitles(const QString& x, const QString& y);
+
+  // The legend is shown when asked for and something is drawn. At every replot it lists the series
+  // that have points, in their order, each group under one entry.
   void setLegendVisible(bool visible);
+  // The legend in a column of its own right of the plot, at the top, so that it covers no data.
+  void placeLegendBesidePlot();
+  // Gathers series drawn as one thing (the error bars) under one legend entry named name (for the
+  // text tables) and titled title.
+  LegendGroup* groupInLegend(const QString& name, const QString& title,
+                             std::vector<QCPAbstractPlottable*> members);
+
+  // A strip of height [px] between the title and the plot (Qt::TopEdge) or under the bottom axis
+  // (Qt::BottomEdge), for notes (labels, result boxes) that belong to the chart but must not cover
+  // its data. Its rectangle in the chart's coordinates.
+  QRect reserveNoteStrip(Qt::Edge edge, int height);
+
+  // Ticks on whole numbers only (counts, throws, frequencies): steps of 1, 2, 5, 10 …, never 2.5,
+  // and minor ticks on whole numbers too.
+  static void setWholeNumberTicks(QCPAxis* axis);
 
   // Bars named name (objectName) with legend title, pen and brush; bars are one key unit wide
   // and not grouped.
@@ -53,10 +81,14 @@ class Chart : public QCustomPlot {
 
  private:
   void fitAxis(QCPAxis* axis, bool keys);
+  int plotRow() const;  // the layout row of the plot (under the title and any top strips)
+  void listDrawnSeriesInLegend();
 
   QCPTextElement* title_;  // both lines; an empty second line takes no room
   QString titleLines_[2];
   bool xAuto_ = true, yAuto_ = true;
+  bool legendWanted_ = true;
+  std::vector<LegendGroup*> legendGroups_;
 };
 
 }  // namespace noyalis::platform

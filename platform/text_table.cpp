@@ -10,6 +10,7 @@
 #include "kernel/error.h"
 #include "platform/accessibility.h"
 #include "platform/chart.h"
+#include "platform/legend_group.h"
 #include "platform/radio_group.h"
 
 namespace noyalis::platform {
@@ -28,6 +29,10 @@ const char* PropertyName(TextProperty property) {
       return "chart title line 2";
     case TextProperty::SeriesTitle:
       return "series title";
+    case TextProperty::XAxisTitle:
+      return "x axis title";
+    case TextProperty::YAxisTitle:
+      return "y axis title";
     case TextProperty::Items:
       return "items";
   }
@@ -74,10 +79,21 @@ bool SetText(QWidget* screen, QObject* object, TextProperty property, const QStr
       chart->setTitleLine(property == TextProperty::ChartTitleLine1 ? 0 : 1, text);
       return true;
     }
-    case TextProperty::SeriesTitle: {
-      auto* series = qobject_cast<QCPAbstractPlottable*>(object);
-      if (!series) return false;
-      series->setName(text);
+    case TextProperty::SeriesTitle:
+      if (auto* series = qobject_cast<QCPAbstractPlottable*>(object)) {
+        series->setName(text);
+        return true;
+      }
+      if (auto* group = qobject_cast<LegendGroup*>(object)) {
+        group->setTitle(text);
+        return true;
+      }
+      return false;
+    case TextProperty::XAxisTitle:
+    case TextProperty::YAxisTitle: {
+      auto* chart = qobject_cast<Chart*>(object);
+      if (!chart) return false;
+      (property == TextProperty::XAxisTitle ? chart->xAxis : chart->yAxis)->setLabel(text);
       return true;
     }
     case TextProperty::Items: {
@@ -90,10 +106,10 @@ bool SetText(QWidget* screen, QObject* object, TextProperty property, const QStr
   return false;
 }
 
-// The chart an object draws in: the chart itself or the chart of a series.
+// The chart an object draws in: the chart itself or the chart of a series or legend entry.
 QCustomPlot* ChartOf(QObject* object) {
   if (auto* chart = qobject_cast<QCustomPlot*>(object)) return chart;
-  if (auto* series = qobject_cast<QCPAbstractPlottable*>(object)) return series->parentPlot();
+  if (auto* part = qobject_cast<QCPLayerable*>(object)) return part->parentPlot();
   return nullptr;
 }
 

@@ -14,7 +14,9 @@ enum class TextProperty {
   Hint,             // tooltip
   ChartTitleLine1,  // first line of a chart's two-line title
   ChartTitleLine2,  // second line
-  SeriesTitle,      // a chart series' name in the legend (object = the series' objectName)
+  SeriesTitle,      // a chart series' name in the legend (object = the series' or legend group's objectName)
+  XAxisTitle,       // a chart's horizontal axis title: the quantity and its unit
+  YAxisTitle,       // a chart's vertical axis title
   Items,            // a radio group's items, separated by '\n'
 };
 

@@ -44,9 +44,7 @@ QLabel* StyledLabel(QWidget* parent, const QString& name, const QString& text, Q
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   label->setAutoFillBackground(false);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
+  SetTextColour(label, colour);
   QFont font = label->font();
   if (pixelSize > 0) font.setPixelSize(pixelSize);
   font.setBold(bold);
@@ -79,6 +77,27 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, int x, int y, int widt
   edit->setReadOnly(true);
   edit->setGeometry(x, y, width, kEditHeight);
   return edit;
+}
+
+QLineEdit* MakeResultBox(QWidget* parent, const QString& name, int x, int y, int width) {
+  QLineEdit* box = MakeEdit(parent, name, x, y, width);
+  box->setFocusPolicy(Qt::ClickFocus);  // its text can still be selected and copied
+  return box;
+}
+
+void KeepLegibleWhenDisabled(QWidget* control) {
+  QPalette palette = control->palette();
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Base,
+                                   QPalette::Button, QPalette::Window})
+    palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+  control->setPalette(palette);
+}
+
+void SetTextColour(QWidget* control, QColor colour) {
+  QPalette palette = control->palette();
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    palette.setColor(role, colour);  // every group: a disabled control keeps it too
+  control->setPalette(palette);
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int x, int y, int width,

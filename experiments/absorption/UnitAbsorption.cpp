@@ -117,14 +117,8 @@ TForm4::TForm4(QWidget* parent, PoissonDraw draw)
   Chart1->legend->setFont(legendFont);
   Chart1->legend->setRowSpacing(0);
   // The legend stands beside the plot, not over it, so the 3 mm point and the fitted line's end
-  // stay in sight; a spacer under it keeps it at the top of its column.
-  auto* legendColumn = new QCPLayoutGrid;
-  Chart1->plotLayout()->addElement(1, 1, legendColumn);
-  legendColumn->addElement(0, 0, Chart1->legend);
-  legendColumn->addElement(1, 0, new QCPLayoutElement(Chart1));
-  legendColumn->setRowStretchFactors({0.001, 1});
-  legendColumn->setMargins(QMargins(0, 0, 6, 0));
-  Chart1->plotLayout()->setColumnStretchFactor(1, 0.001);
+  // stay in sight.
+  Chart1->placeLegendBesidePlot();
   Chart1->setAutoAxes(true, false);
   SetMinorTickCount(Chart1->xAxis, 9);
   SetMinorTickCount(Chart1->yAxis, 4);

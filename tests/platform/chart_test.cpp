@@ -8,6 +8,7 @@
 
 #include "kernel/error.h"
 #include "platform/chart.h"
+#include "platform/legend_group.h"
 
 using namespace noyalis;
 using platform::Chart;
@@ -40,6 +41,10 @@ class ChartTest : public QObject {
   void logarithmicAxisSwitchesBackAndForth();
   void clickOnAPointGivesItsIndexValuesAndButton_data();
   void clickOnAPointGivesItsIndexValuesAndButton();
+  void wholeNumberTicksForWholeQuantities_data();
+  void wholeNumberTicksForWholeQuantities();
+  void theLegendListsWhatIsDrawn();
+  void notesHaveStripsOutsideThePlot();
 };
 
 void ChartTest::aWhiteChartWithATwoLineTitleAndALegend() {
@@ -66,6 +71,11 @@ void ChartTest::aWhiteChartWithATwoLineTitleAndALegend() {
   QVERIFY(title->font().bold());
   QCOMPARE(title->textColor(), QColor(Qt::black));
   QVERIFY(qobject_cast<QCPAxisRect*>(chart.plotLayout()->element(1, 0)));
+  // Read from the back of the room: ticks, axis titles and legend at 12 px.
+  for (const QFont& font : {chart.xAxis->tickLabelFont(), chart.yAxis->labelFont(), chart.legend->font()})
+    QCOMPARE(font.pixelSize(), platform::kChartTextPixelSize);
+  chart.setAxisTitles("épaisseur (mm)", "ln(N/N0)");
+  QCOMPARE(chart.yAxis->label(), QString("ln(N/N0)"));
   chart.setTitleLine(1, "");
   QCOMPARE(title->text(), QString("Diagramme en batons des nombres de désintégrations par unité"));
   chart.setTitleLine(0, "");
@@ -258,6 +268,76 @@ void ChartTest::clickOnAPointGivesItsIndexValuesAndButton() {
   // Far from every point: no signal.
   QTest::mouseClick(chart, Qt::LeftButton, {}, PixelOf(points, 4, 8));
   QCOMPARE(clicked.count(), 0);
+}
+
+void ChartTest::wholeNumberTicksForWholeQuantities_data() {
+  QTest::addColumn<double>("upper");
+  QTest::addColumn<double>("step");
+  QTest::newRow("13 throws: 2.5 would be the step") << 13.0 << 2.0;
+  QTest::newRow("3 counts: 0.5 would be the step") << 3.0 << 1.0;
+  QTest::newRow("40 frequencies") << 40.0 << 10.0;
+  QTest::newRow("a million dice") << 1e6 << 200000.0;
+}
+
+void ChartTest::wholeNumberTicksForWholeQuantities() {
+  QFETCH(double, upper);
+  QFETCH(double, step);
+  Chart chart(nullptr, "Chart1", {0, 0, 394, 340});
+  Chart::setWholeNumberTicks(chart.xAxis);
+  chart.setFixedRange(chart.xAxis, 0, upper);
+  chart.replot();
+  const QVector<double> ticks = chart.xAxis->tickVector();
+  QVERIFY(ticks.size() >= 3);
+  QCOMPARE(ticks[1] - ticks[0], step);
+  for (double tick : ticks) QCOMPARE(tick, std::floor(tick));
+  QVector<double> major, minor;
+  chart.xAxis->ticker()->generate(chart.xAxis->range(), QLocale::c(), 'g', 6, major, &minor, nullptr);
+  for (double tick : minor) QCOMPARE(tick, std::floor(tick));
+}
+
+void ChartTest::theLegendListsWhatIsDrawn() {
+  Chart chart(nullptr, "Chart1", {0, 0, 596, 332});
+  QCPGraph* points = chart.addPoints("Series1", "Mesures", QCPScatterStyle::ssCircle, 6, Qt::red, Qt::red);
+  QCPGraph* bar1 = chart.addLine("Series2", "erreur 0", Qt::blue, 3);
+  QCPGraph* bar2 = chart.addLine("Series3", "erreur 0.1", Qt::blue, 3);
+  QCPGraph* line = chart.addLine("Series4", "Lissage", Qt::darkGreen, 1);
+  platform::LegendGroup* bars = chart.groupInLegend("ErrorBars", "erreurs", {bar1, bar2});
+  chart.replot();
+  QVERIFY(!chart.legend->visible());  // nothing drawn, nothing listed
+  Chart::setData(points, Ramp(2), Ramp(2));
+  Chart::setData(bar2, std::vector<double>{1, 1}, std::vector<double>{0, 2});
+  chart.replot();
+  // The points, then one entry for both bars (only the second has points); no line.
+  QVERIFY(chart.legend->visible());
+  QCOMPARE(chart.legend->itemCount(), 2);
+  QCOMPARE(chart.legend->itemWithPlottable(points), chart.legend->item(0));
+  QCOMPARE(chart.legend->item(1), bars);
+  QVERIFY(!chart.legend->itemWithPlottable(line));
+  Chart::setData(line, Ramp(2), Ramp(2));
+  line->setVisible(false);
+  Chart::clear(points);
+  chart.replot();
+  QCOMPARE(chart.legend->itemCount(), 1);
+  QCOMPARE(chart.legend->item(0), bars);
+  chart.setLegendVisible(false);
+  chart.replot();
+  QVERIFY(!chart.legend->visible());
+}
+
+void ChartTest::notesHaveStripsOutsideThePlot() {
+  Chart chart(nullptr, "Chart1", {0, 0, 394, 340});
+  chart.setTitleLine(0, "Nb de dés restants après le n ième tirage");
+  chart.xAxis->setLabel("numéro du tirage");
+  const QRect top = chart.reserveNoteStrip(Qt::TopEdge, 34);
+  const QRect bottom = chart.reserveNoteStrip(Qt::BottomEdge, 16);
+  QVERIFY_THROWS_EXCEPTION(kernel::RangeError, chart.reserveNoteStrip(Qt::LeftEdge, 10));
+  chart.replot();
+  const QRect plot = chart.axisRect()->rect(), title = chart.plotLayout()->element(0, 0)->outerRect();
+  QCOMPARE(top.height(), 34);
+  QVERIFY(top.top() > title.top() && top.bottom() < plot.top());
+  QCOMPARE(bottom.height(), 16);
+  QVERIFY(bottom.top() > chart.axisRect()->outerRect().bottom() && bottom.bottom() < chart.height());
+  QCOMPARE(top, chart.plotLayout()->element(1, 0)->outerRect());  // the strips stay where they were given
 }
 
 QTEST_MAIN(ChartTest)

@@ -1,19 +1,29 @@
-// Every screen in every language: its texts fit their controls and do not run into one another.
-// A new screen joins the check with one line in kScreens.
+// Every screen in every language, as it opens and after a run: its texts fit their controls, keep
+// their room, read at 4.5:1, and nothing covers a chart's data. A new screen joins the check with
+// one line in kScreens.
 #include <QAbstractButton>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QtTest>
 
 #include "experiments/absorption/UnitAbsorption.h"
 #include "experiments/absorption/UnitDistance.h"
 #include "experiments/absorption/UnitPLomb.h"
 #include "experiments/activity/UnitActivite2.h"
+#include "experiments/activity/activity_results_file.h"
+#include "experiments/activity/activity_run.h"
 #include "experiments/class_results/UnitResultatsClasse.h"
 #include "experiments/counter_picture/Unitcrab.h"
 #include "experiments/dice/UnitDecroissanceExponentielle.h"
 #include "experiments/intervals/UnitInterval.h"
+#include "experiments/intervals/interval_results_file.h"
+#include "experiments/intervals/interval_run.h"
 #include "experiments/population/UnitReseau.h"
 #include "experiments/thickness_series/UnitAbsorption123.h"
+#include "kernel/run_host.h"
+#include "kernel/text_file.h"
+#include "platform/chart.h"
 #include "platform/radio_group.h"
 #include "platform/screen_base.h"
 #include "platform/widgets.h"
@@ -25,6 +35,32 @@ using test::ScreenUnderCheck;
 
 namespace {
 
+// The class screen after reading a folder the screens' own writers filled: five activity files
+// (the last at another distance), two interval files and a note; pooling intervals when asked.
+void ReadAClass(QWidget* screen, bool intervals) {
+  static activity::ActivityRunData activityRun;
+  static intervals::IntervalRunData intervalRun;
+  const QDir folder(QDir::current().filePath("classe"));
+  QDir().mkpath(folder.path());
+  const auto write = [&](const QString& name, const std::vector<std::string>& lines) {
+    kernel::WriteTextFile(folder.filePath(name).toStdString(), lines);
+  };
+  kernel::NullRunHost host;
+  for (int s = 0; s < 5; ++s) {
+    activity::ClearRun(activityRun);
+    activity::DrawCounts(activityRun, s == 4 ? 13.6L : 27.2L, 100, host);
+    write(QString("eleve%1.txt").arg(s), activity::ActivityResultsLines(100, activityRun));
+  }
+  intervals::IntervalCharts charts;
+  for (int s = 0; s < 2; ++s) {
+    intervals::RunIntervals(intervalRun, {2000, 100, s, intervals::Law::Theoretical}, charts);
+    write(QString("intervalles%1.txt").arg(s), intervals::IntervalResultsLines(2000, 100, intervalRun));
+  }
+  write("notes.txt", {"à rendre lundi"});
+  if (intervals) screen->findChild<QAbstractButton*>("RadioGroup1_item1")->click();
+  static_cast<TForm10*>(screen)->ReadFiles({folder.path()});
+}
+
 const ScreenUnderCheck kScreens[] = {
     ScreenUnderCheck::of<Tform200>("Tform200"),
     ScreenUnderCheck::of<Tform11>("Tform11"),
@@ -35,16 +71,17 @@ const ScreenUnderCheck kScreens[] = {
     ScreenUnderCheck::of<TForm7>("TForm7"),
     ScreenUnderCheck::of<TForm8>("TForm8"),
     ScreenUnderCheck::of<Tform100>("Tform100"),
-    ScreenUnderCheck::of<TForm10>("TForm10"),
-    {"TForm10 pooling intervals",
-     [] {
-       auto screen = std::make_unique<TForm10>();
-       screen->findChild<QAbstractButton*>("RadioGroup1_item1")->click();
-       return std::unique_ptr<QWidget>(std::move(screen));
-     }},
+    ScreenUnderCheck::of<TForm10>("TForm10", [](QWidget* screen) { ReadAClass(screen, false); }),
+    ScreenUnderCheck::of<TForm10>("TForm10 pooling intervals",
+                                  [](QWidget* screen) { ReadAClass(screen, true); }),
 };
 
-// A screen with the faults the check must find.
+// Screens still to be laid out again for the checks on charts, room and contrast: their faults are
+// expected until then. An unexpected pass fails the row, so a screen leaves this list with its fix.
+constexpr const char* kScreensBeingLaidOut[] = {"Tform11", "TForm2", "TForm4", "TForm5",
+                                                "TForm6",  "TForm7", "TForm8", "Tform100"};
+
+// A screen with the faults the check must find, and a few things done right beside them.
 class CrowdedScreen : public platform::ScreenBase {
  public:
   CrowdedScreen() : ScreenBase(nullptr, "TformCrowded") {
@@ -54,6 +91,28 @@ class CrowdedScreen : public platform::ScreenBase {
                                            {"Tempo reale dei conteggi", "Simulazione"}, 1, 1);
     group->setGeometry(8, 61, 123, 72);
     platform::MakeEdit(this, "Edit6", 547, 503, 60, "Gauss o Poisson ?");
+    // A row label touching its box; pure fuchsia and disabled grey beside a legible result box.
+    QLabel* row = platform::MakeLabel(this, "Label8", "Standardabweichung", 150, 20);
+    platform::MakeEdit(this, "Edit13", row->x() + row->width() + 1, 18, 60, "11.66");
+    platform::MakeEdit(this, "Edit25", 400, 18, 60, "4.725")->setStyleSheet("color: fuchsia;");
+    platform::MakeEdit(this, "Edit10", 470, 18, 60, "305.192")->setEnabled(false);
+    QLineEdit* legible = platform::MakeResultBox(this, "Edit11", 540, 18, 60);
+    legible->setText("304.486");
+    platform::SetTextColour(legible, platform::kDeviationFuchsia);
+    // A chart with an untitled axis, a small title, its legend and a box over its plot, and a
+    // note that keeps to its strip.
+    auto* chart = new platform::Chart(this, "Chart1", {150, 150, 500, 400});
+    chart->setTitleLine(0, "Titre");
+    QFont small = chart->legend->font();
+    small.setPixelSize(9);
+    qobject_cast<QCPTextElement*>(chart->plotLayout()->element(0, 0))->setFont(small);
+    chart->xAxis->setLabel("mm");
+    platform::Chart::setData(
+        chart->addPoints("Series1", "Mesures", QCPScatterStyle::ssDisc, 5, Qt::red, Qt::red),
+        std::vector<double>{0, 1}, std::vector<double>{0, 1});
+    const QRect strip = chart->reserveNoteStrip(Qt::TopEdge, 20);
+    platform::MakeLabel(chart, "Label2", "Pente", strip.x() + 40, strip.y() + 2);
+    platform::MakeEdit(chart, "Edit8", 250, 200, 90, "0.504");
   }
 };
 
@@ -63,7 +122,7 @@ class LayoutCheckTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
-  void theCheckFindsCutAndOverlappingTexts();
+  void theCheckFindsEveryKindOfFault();
   void everyScreenFitsInEveryLanguage_data();
   void everyScreenFitsInEveryLanguage();
 
@@ -72,13 +131,17 @@ class LayoutCheckTest : public test::IsolatedSuite {
   void initEach() override { TForm8::setInstalledIsotopeList(NOYALIS_SHIPPED_ISOTOPE_LIST); }
 };
 
-void LayoutCheckTest::theCheckFindsCutAndOverlappingTexts() {
+void LayoutCheckTest::theCheckFindsEveryKindOfFault() {
   CrowdedScreen screen;
   const QString faults = test::LayoutFaults(&screen).join('\n');
   for (const char* expected :
-       {"Label1 (", "Label3 (", "overlaps", "RadioGroup2 (", "RadioGroup2_item0", "Edit6"})
+       {"Label1 (", "Label3 (", "runs into", "RadioGroup2 (", "RadioGroup2_item0", "Edit6", "Label8 (150,20",
+        "Edit25: text at 3.1:1", "Edit10: text at 1.6:1", "Chart1's title is 9 px",
+        "Chart1's y axis has no title", "Chart1's legend covers its plot",
+        "Edit8 (400,350 90×21) covers Chart1's plot"})
     QVERIFY2(faults.contains(expected), qPrintable(QString("%1 not found in:\n%2").arg(expected, faults)));
-  QVERIFY2(!faults.contains("RadioGroup2_item1"), qPrintable(faults));
+  for (const char* unexpected : {"RadioGroup2_item1", "Edit11", "x axis has no title", "Label2"})
+    QVERIFY2(!faults.contains(unexpected), qPrintable(QString("%1 found in:\n%2").arg(unexpected, faults)));
 }
 
 void LayoutCheckTest::everyScreenFitsInEveryLanguage_data() {
@@ -89,6 +152,7 @@ void LayoutCheckTest::everyScreenFitsInEveryLanguage_data() {
 void LayoutCheckTest::everyScreenFitsInEveryLanguage() {
   QFETCH(int, index);
   const QStringList faults = test::LayoutFaultsInEveryLanguage(kScreens[index]);
+  for (const char* screen : kScreensBeingLaidOut) QEXPECT_FAIL(screen, "being laid out again", Abort);
   QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 

@@ -8,6 +8,7 @@
 
 #include "kernel/error.h"
 #include "platform/chart.h"
+#include "platform/legend_group.h"
 #include "platform/radio_group.h"
 #include "platform/screen_base.h"
 #include "platform/text_table.h"
@@ -31,6 +32,9 @@ constexpr TextEntry kFR[] = {
     {"Chart1", TextProperty::ChartTitleLine2, " de temps de comptage"},
     {"Series1", TextProperty::SeriesTitle, "Mesures"},
     {"Series2", TextProperty::SeriesTitle, "Poisson"},
+    {"Chart1", TextProperty::XAxisTitle, "coups par mesure"},
+    {"Chart1", TextProperty::YAxisTitle, "nombre de mesures"},
+    {"ErrorBars", TextProperty::SeriesTitle, "erreurs"},
 };
 constexpr TextEntry kUK[] = {
     {"TformTexts", TextProperty::Caption, "Decay rate"},
@@ -44,6 +48,9 @@ constexpr TextEntry kUK[] = {
     {"Chart1", TextProperty::ChartTitleLine1, "Bar Chart : disintegrations number "},
     {"Chart1", TextProperty::ChartTitleLine2, " vs. counting time"},
     {"Series1", TextProperty::SeriesTitle, "Measurements"},
+    {"Chart1", TextProperty::XAxisTitle, "counts per measurement"},
+    {"Chart1", TextProperty::YAxisTitle, "number of measurements"},
+    {"ErrorBars", TextProperty::SeriesTitle, "errors"},
 };
 constexpr TextEntry kIT[] = {{"TformTexts", TextProperty::Caption, "Attività"}};
 constexpr TextEntry kES[] = {{"TformTexts", TextProperty::Caption, "Actividad"}};
@@ -66,6 +73,7 @@ class TextScreen : public platform::ScreenBase {
     Series2 = Chart1->addPoints("Series2", "Poisson", QCPScatterStyle::ssCircle, 6, Qt::blue, Qt::black);
     Chart1->setTitleLine(0, "Diagramme en batons des nombres de désintégrations par unité");
     Chart1->setTitleLine(1, " de temps de comptage");
+    ErrorBars = Chart1->groupInLegend("ErrorBars", "erreurs", {Series2});
   }
   QLabel *Moyenne_, *Reste_;
   QPushButton* Button2;
@@ -74,6 +82,7 @@ class TextScreen : public platform::ScreenBase {
   platform::Chart* Chart1;
   QCPBars* Series1;
   QCPGraph* Series2;
+  platform::LegendGroup* ErrorBars;
 };
 
 QString RangeErrorText(QWidget* screen, platform::TextTable table) {
@@ -116,6 +125,9 @@ void TextTableTest::frenchThenEnglishSetsEveryNamedText() {
   QCOMPARE(screen.Chart1->titleLine(0), QString("Bar Chart : disintegrations number "));
   QCOMPARE(screen.Chart1->titleLine(1), QString(" vs. counting time"));
   QCOMPARE(screen.Series1->name(), QString("Measurements"));
+  QCOMPARE(screen.Chart1->xAxis->label(), QString("counts per measurement"));
+  QCOMPARE(screen.Chart1->yAxis->label(), QString("number of measurements"));
+  QCOMPARE(screen.ErrorBars->title(), QString("errors"));
   // Not named by the English table: keeps its French text.
   QCOMPARE(screen.Series2->name(), QString("Poisson"));
 }
@@ -196,6 +208,9 @@ void TextTableTest::faultsInATableAreRangeErrors_data() {
   QTest::newRow("caption of a chart")
       << "Chart1" << int(TextProperty::Caption)
       << "text table of TformTexts: this property does not apply to \"Chart1\" (caption)";
+  QTest::newRow("axis title of a label")
+      << "Moyenne_" << int(TextProperty::YAxisTitle)
+      << "text table of TformTexts: this property does not apply to \"Moyenne_\" (y axis title)";
   QTest::newRow("hint of a series")
       << "Series1" << int(TextProperty::Hint)
       << "text table of TformTexts: this property does not apply to \"Series1\" (hint)";

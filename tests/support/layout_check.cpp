@@ -1,6 +1,7 @@
 #include "support/layout_check.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -14,6 +15,8 @@
 #include <vector>
 
 #include "platform/language.h"
+#include "support/chart_check.h"
+#include "support/contrast_check.h"
 
 namespace noyalis::test {
 
@@ -21,10 +24,19 @@ namespace {
 
 constexpr int kEditPadding = 6;    // frame and inner margins of an edit box [px]
 constexpr int kButtonPadding = 8;  // a button's frame and the least room around its text [px]
+// A label's text and whatever stands beside it on its line keep at least this much room [px]: a
+// word closer to its box than a space reads as touching it.
+constexpr int kLeastGap = 5;
 
 struct TextPlace {
+  enum Kind {
+    Text,   // a label's text
+    Frame,  // a button, radio item or group box, its text inside its own frame
+    Box,    // an edit or spin box
+  };
   QWidget* widget;
   QRect rect;  // in the parent's coordinates
+  Kind kind;
 };
 
 QString Describe(const QWidget* w, const QRect& r) {
@@ -119,7 +131,17 @@ void CheckWidths(QWidget* screen, QStringList& faults) {
   }
 }
 
-// Texts that run into one another: labels, buttons, radio items and group boxes of one parent.
+// Whether two places on one line run into each other or stand closer than least [px].
+bool TooClose(const QRect& a, const QRect& b, int least) {
+  const int sharedHeight = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
+  if (sharedHeight <= 1) return false;  // one above the other
+  const int gap = std::max(a.left(), b.left()) - std::min(a.right(), b.right()) - 1;
+  return gap < least;
+}
+
+// Texts that run into one another or into a box: labels' texts keep kLeastGap from everything
+// beside them; buttons, radio items and group boxes must not overlap each other or a box. A text's
+// advance ends with its last letter's side bearing: one pixel shared by two frames is no overlap.
 void CheckOverlaps(QWidget* screen, QStringList& faults) {
   std::vector<QWidget*> parents{screen};
   for (QWidget* w : screen->findChildren<QWidget*>()) parents.push_back(w);
@@ -129,21 +151,25 @@ void CheckOverlaps(QWidget* screen, QStringList& faults) {
       auto* w = qobject_cast<QWidget*>(child);
       if (!w || !Shown(w)) continue;
       if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (!label->text().isEmpty()) places.push_back({w, LabelTextRect(label)});
+        if (!label->text().isEmpty()) places.push_back({w, LabelTextRect(label), TextPlace::Text});
       } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        if (!button->text().isEmpty()) places.push_back({w, w->geometry()});
+        if (!button->text().isEmpty()) places.push_back({w, w->geometry(), TextPlace::Frame});
       } else if (qobject_cast<QGroupBox*>(w)) {
-        places.push_back({w, w->geometry()});
+        places.push_back({w, w->geometry(), TextPlace::Frame});
+      } else if (qobject_cast<QAbstractSpinBox*>(w) ||
+                 (qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractSpinBox*>(parent))) {
+        places.push_back({w, w->geometry(), TextPlace::Box});
       }
     }
     for (std::size_t i = 0; i < places.size(); ++i)
       for (std::size_t j = i + 1; j < places.size(); ++j) {
-        // A text's advance ends with its last letter's side bearing: one pixel is no overlap.
-        const QRect common = places[i].rect & places[j].rect;
-        if (common.width() > 1 && common.height() > 1)
-          faults << QStringLiteral("%1 overlaps %2")
-                        .arg(Describe(places[i].widget, places[i].rect),
-                             Describe(places[j].widget, places[j].rect));
+        const TextPlace &a = places[i], &b = places[j];
+        if (a.kind == TextPlace::Box && b.kind == TextPlace::Box) continue;  // boxes side by side
+        const bool text = a.kind == TextPlace::Text || b.kind == TextPlace::Text;
+        if (TooClose(a.rect, b.rect, text ? kLeastGap : -1))
+          faults << QStringLiteral("%1 %2 %3")
+                        .arg(Describe(a.widget, a.rect), text ? "runs into" : "overlaps",
+                             Describe(b.widget, b.rect));
       }
   }
 }
@@ -160,6 +186,8 @@ QStringList LayoutFaults(QWidget* screen) {
   QStringList faults;
   CheckWidths(screen, faults);
   CheckOverlaps(screen, faults);
+  CheckCharts(screen, faults);
+  CheckContrast(screen, faults);
   return faults;
 }
 
@@ -201,6 +229,10 @@ QStringList LayoutFaultsInEveryLanguage(const ScreenUnderCheck& screen) {
     const std::unique_ptr<QWidget> built = screen.make();
     for (const QString& fault : LayoutFaults(built.get()))
       faults << QStringLiteral("%1 %2: %3").arg(screen.name, code, fault);
+    if (!screen.run) continue;
+    screen.run(built.get());
+    for (const QString& fault : LayoutFaults(built.get()))
+      faults << QStringLiteral("%1 %2 after a run: %3").arg(screen.name, code, fault);
   }
   platform::SetLanguageCode(saved);
   return faults;

@@ -359,6 +359,8 @@ void AbsorptionScreensTest::chartsAndLabelsLeaveEachOtherInSight() {
   {
     TForm4 beta(nullptr, &ScriptedDraw::Draw);
     beta.show();
+    CLICK_BUTTON(&beta, "Button0");
+    CLICK_BUTTON(&beta, "BitBtn5");
     auto* chart = beta.findChild<platform::Chart*>("Chart1");
     chart->replot();
     QVERIFY(!chart->axisRect()->outerRect().intersects(chart->legend->outerRect()));

@@ -161,6 +161,9 @@ void TForm3::Button13Click() {
 void TForm3::Button1intervallesClick() {
   openEntry(9);
 }
+void TForm3::ResultatsClasseClick() {
+  openEntry(10);
+}
 
 void TForm3::FinClick() {
   close();

@@ -28,7 +28,7 @@ class TForm3 : public QWidget {
   void ES();
   void AL();
 
-  // Opens the screen of menu entry number (1 … 9) modally; returns false when no screen is
+  // Opens the screen of menu entry number (1 … 10) modally; returns false when no screen is
   // built for it yet.
   bool openEntry(int number);
 
@@ -43,6 +43,7 @@ class TForm3 : public QWidget {
   void Button2DistanceClick();     // 7: distance
   void Button13Click();            // 8: dice
   void Button1intervallesClick();  // 9: time intervals
+  void ResultatsClasseClick();     // 10: the class's results pooled
   // The quit picture and button: closes the menu, which ends the program.
   void FinClick();
 

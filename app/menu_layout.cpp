@@ -5,6 +5,7 @@
 #include "experiments/absorption/UnitDistance.h"
 #include "experiments/absorption/UnitPLomb.h"
 #include "experiments/activity/UnitActivite2.h"
+#include "experiments/class_results/UnitResultatsClasse.h"
 #include "experiments/counter_picture/Unitcrab.h"
 #include "experiments/dice/UnitDecroissanceExponentielle.h"
 #include "experiments/intervals/UnitInterval.h"
@@ -24,7 +25,7 @@ void Open(QWidget* menu) {
 }  // namespace
 
 // clang-format off
-const std::array<MenuEntry, 9> kEntries = {{
+const std::array<MenuEntry, 10> kEntries = {{
   {1, "Image15", "Label20", {362, 56, 145, 137}, ":/pictures/experiment_counter.svg",
    "C.R.A.B. Compteur de radioactivite créé par le C.E.A. utilisé dans les établissements scolaires",
    &TForm3::Image15Click, &Open<Tform200>},
@@ -44,6 +45,8 @@ const std::array<MenuEntry, 9> kEntries = {{
    "Décroissance exponentielle, lancer de dés", &TForm3::Button13Click, &Open<Tform100>},
   {9, "Image17", "Label28", {254, 200, 225, 113}, ":/pictures/experiment_intervals.svg",
    "Intervalles de temps entre 2 désintégrations", &TForm3::Button1intervallesClick, &Open<TForm2>},
+  {10, "Image18", "Label29", {372, 468, 200, 118}, ":/pictures/experiment_class.svg", "Résultats de la classe",
+   &TForm3::ResultatsClasseClick, &Open<TForm10>},
 }};
 
 const std::array<Flag, 5> kFlags = {{
@@ -71,6 +74,7 @@ constexpr platform::TextEntry kFR[] = {
   {"Image10", Hint, "Influence de la distance source-compteur "},
   {"Image15", Hint, "C.R.A.B. Compteur de radioactivite créé par le C.E.A.utilisé dans les établissements scolaires"},
   {"Image8", Hint, "Population de noyaux radioactifs"},
+  {"Image18", Hint, "Résultats de la classe"},
 };
 
 constexpr platform::TextEntry kUK[] = {
@@ -86,6 +90,7 @@ constexpr platform::TextEntry kUK[] = {
   {"Image10", Hint, "Influence of distance between source and counter "},
   {"Image15", Hint, "C.R.A.B. Radioactivity Counter from C.E.A. used in french school"},
   {"Image8", Hint, "Radioactive nucleis on a square lattice"},
+  {"Image18", Hint, "Class results"},
 };
 // clang-format on
 

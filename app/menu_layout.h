@@ -23,7 +23,7 @@ struct MenuEntry {
   void (*open)(QWidget* menu);
 };
 
-extern const std::array<MenuEntry, 9> kEntries;
+extern const std::array<MenuEntry, 10> kEntries;
 
 struct Flag {
   const char* picture;  // objectName

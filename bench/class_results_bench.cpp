@@ -4,88 +4,29 @@
 // and for 30 interval files of 100 000 intervals at 12 cm in classes of 10 µs (the widest
 // histogram). The model's memory is reported beside the times.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "experiments/activity/activity_results_file.h"
-#include "experiments/activity/activity_run.h"
+#include "class_folders.h"
 #include "experiments/class_results/class_results.h"
-#include "experiments/intervals/interval_laws.h"
-#include "experiments/intervals/interval_results_file.h"
-#include "experiments/intervals/interval_run.h"
-#include "kernel/run_host.h"
-#include "kernel/text_file.h"
-#include "kernel/uniform_random.h"
 
 namespace {
 
 using namespace noyalis;
+using bench::ActivityFolder;
+using bench::AllRead;
+using bench::IntervalFolder;
+using bench::kClassMeasurements;
+using bench::kStudents;
+using bench::ResidentMb;
 namespace fs = std::filesystem;
-
-constexpr int kStudents = 30;
-constexpr std::int32_t kMeasurements = 100'000;
-
-// The resident memory of the process [MB].
-double ResidentMb() {
-  long pages = 0, resident = 0;
-  std::ifstream("/proc/self/statm") >> pages >> resident;
-  return static_cast<double>(resident) * static_cast<double>(::sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
-
-// A folder of the class's activity files: every student at 3 cm with 50 ms counts (mean 27.2).
-const fs::path& ActivityFolder() {
-  static const fs::path dir = [] {
-    const fs::path d = fs::temp_directory_path() / "noyalis_class_bench_activity";
-    fs::remove_all(d);
-    fs::create_directories(d);
-    kernel::NullRunHost host;
-    static activity::ActivityRunData run;
-    for (int s = 0; s < kStudents; ++s) {
-      kernel::UniformRandom::setState(1000u + s);
-      activity::ClearRun(run);
-      activity::DrawCounts(run, 27.2L, kMeasurements, host);
-      kernel::WriteTextFile((d / ("eleve" + std::to_string(s) + ".txt")).string(),
-                            activity::ActivityResultsLines(kMeasurements, run));
-    }
-    return d;
-  }();
-  return dir;
-}
-
-// A folder of the class's interval files: 100 000 intervals at 12 cm in classes of 10 µs.
-const fs::path& IntervalFolder() {
-  static const fs::path dir = [] {
-    const fs::path d = fs::temp_directory_path() / "noyalis_class_bench_intervals";
-    fs::remove_all(d);
-    fs::create_directories(d);
-    static intervals::IntervalRunData run;
-    intervals::IntervalCharts charts;
-    for (int s = 0; s < kStudents; ++s) {
-      intervals::SetAfterReseed([s] { kernel::UniformRandom::setState(2000u + s); });
-      intervals::RunIntervals(run, {kMeasurements, 10, 4, intervals::Law::Theoretical}, charts);
-      kernel::WriteTextFile((d / ("eleve" + std::to_string(s) + ".txt")).string(),
-                            intervals::IntervalResultsLines(kMeasurements, 10, run));
-    }
-    intervals::SetAfterReseed({});
-    return d;
-  }();
-  return dir;
-}
 
 std::vector<std::string> FolderChoice(const fs::path& dir) {
   const std::vector<std::string> chosen = {dir.string()};
   return class_results::PathsToRead(chosen);
-}
-
-bool AllRead(const class_results::ClassResults& results) {
-  for (const auto& file : results.files())
-    if (class_results::ProblemOf(file)) return false;
-  return results.files().size() == kStudents;
 }
 
 // From the folder chosen to the class table, the pooled chart and the answer.
@@ -101,7 +42,7 @@ void BM_ReadAndPoolActivityClass(benchmark::State& state) {
     const class_results::ActivityClass c = results.activityClass();
     modelMb = std::max(modelMb, ResidentMb() - before);
     benchmark::DoNotOptimize(c.chart.barY.data());
-    if (!AllRead(results) || c.measurements != kStudents * kMeasurements)
+    if (!AllRead(results) || c.measurements != kStudents * kClassMeasurements)
       state.SkipWithError("a file was left out");
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(bytes) * state.iterations());

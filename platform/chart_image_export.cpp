@@ -13,6 +13,7 @@
 #include <array>
 
 #include "kernel/error.h"
+#include "platform/chart_data_export.h"
 #include "platform/language.h"
 #include "platform/services.h"
 
@@ -93,6 +94,7 @@ void ShowMenu(QCustomPlot* chart, QPoint globalPos) {
   QObject::connect(
       large, &QAction::triggered, chart, [chart] { SaveChartImageInteractively(chart, kLargeScale); },
       Qt::QueuedConnection);
+  AddChartDataEntries(menu, chart);
   menu->popup(globalPos);
 }
 

@@ -27,6 +27,8 @@ void DrawPool(IntervalClass& c, std::int64_t longestUs) {
   c.fit = cs::FitNonDecay(c.logPoints, w, c.fitClasses, c.line);
   // A line on the axis (every fraction 1 up to K) gives no rate.
   if (c.fit && !c.fit->onAxis) c.fittedRate = -c.fit->slope * kMillisecondsPerSecond;
+  if (c.fittedRate && *c.fittedRate > 0)
+    cs::ExpectedClassCounts(c.measurements, *c.fittedRate, w, c.classesDrawn, c.curve);
 }
 
 }  // namespace

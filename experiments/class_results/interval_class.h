@@ -46,6 +46,7 @@ struct IntervalClass {
   counting_statistics::SeriesData bars, logPoints, line;
   std::optional<kernel::OriginFit> fit;   // slope [1/ms], r²
   std::optional<long double> fittedRate;  // −slope, the rate the fit gives [1/s]
+  counting_statistics::SeriesData curve;  // the intervals per class the fitted rate expects
 };
 
 // The class of the members with classes of w [µs]; only the pooled ones make the pool.

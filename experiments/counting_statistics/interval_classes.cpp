@@ -99,4 +99,17 @@ std::optional<kernel::OriginFit> FitNonDecay(const SeriesData& points, std::int3
   return fit;
 }
 
+void ExpectedClassCounts(std::int64_t n, long double ratePerSecond, std::int32_t w, std::int32_t classes,
+                         SeriesData& curve) {
+  curve.clear();
+  const long double perClass = std::exp(-ratePerSecond * w / 1'000'000);  // e^(−λw), λ in 1/µs
+  long double before = n;  // n·e^(−λ(k−1)w): the intervals expected to last past class k − 1
+  for (std::int32_t k = 1; k <= classes; ++k) {
+    const long double after = before * perClass;
+    curve.x.push_back(ClassEndMs(k, w));
+    curve.y.push_back(static_cast<double>(before - after));
+    before = after;
+  }
+}
+
 }  // namespace noyalis::counting_statistics

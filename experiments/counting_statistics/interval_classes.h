@@ -47,4 +47,9 @@ void LogPoints(std::span<const double> fractions, std::int32_t w, std::int32_t f
 std::optional<kernel::OriginFit> FitNonDecay(const SeriesData& points, std::int32_t w,
                                              std::int32_t fitClasses, SeriesData& line);
 
+// The exponential law of a rate [1/s] drawn over the histogram: the n·(e^(−λ(k−1)w) − e^(−λkw))
+// intervals it expects in class k, at the class end [ms], k = 1 … classes.
+void ExpectedClassCounts(std::int64_t n, long double ratePerSecond, std::int32_t w, std::int32_t classes,
+                         SeriesData& curve);
+
 }  // namespace noyalis::counting_statistics

@@ -17,6 +17,7 @@
 #include "experiments/absorption/UnitPLomb.h"
 #include "experiments/activity/UnitActivite2.h"
 #include "experiments/activity/activity_texts.h"
+#include "experiments/class_results/UnitResultatsClasse.h"
 #include "experiments/counter_picture/Unitcrab.h"
 #include "experiments/dice/UnitDecroissanceExponentielle.h"
 #include "experiments/intervals/UnitInterval.h"
@@ -74,6 +75,10 @@ const ScreenCase kScreens[] = {
     {"TForm7", Open<TForm7>, {}},
     {"TForm8", Open<TForm8>, {}},
     {"Tform100", Open<Tform100>, {}},
+    {"TForm10",
+     Open<TForm10>,
+     {"BitBtn2", "Button1", "Button3", "Button4", "BitBtn7", "StringGrid1", "Chart1", "Edit1", "Edit3",
+      "Edit4", "ListBox1"}},
 };
 
 const QStringList kLanguages = {"FR", "UK", "IT", "ES", "DE"};

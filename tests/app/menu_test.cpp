@@ -71,7 +71,7 @@ void MenuTest::opensInFrench() {
   QCOMPARE(menu.findChild<QWidget*>("Button5")->toolTip(), QString("Pour quitter le programme..."));
   QCOMPARE(menu.findChild<QWidget*>("Image9")->toolTip(), QString("Activité "));
   QCOMPARE(menu.findChild<QWidget*>("Image13")->toolTip(), QString("Quitter"));
-  // The nine numbered pictures at their places, each with a picture drawn.
+  // The ten numbered pictures at their places, each with a picture drawn.
   const struct {
     const char* picture;
     const char* label;
@@ -80,7 +80,7 @@ void MenuTest::opensInFrench() {
                  {"Image8", "Label22", {492, 168, 229, 142}},  {"Image11", "Label23", {495, 332, 220, 130}},
                  {"Image16", "Label24", {290, 324, 201, 125}}, {"Image12", "Label25", {68, 346, 212, 124}},
                  {"Image10", "Label26", {35, 232, 214, 114}},  {"Image6", "Label27", {66, 52, 272, 212}},
-                 {"Image17", "Label28", {254, 200, 225, 113}}};
+                 {"Image17", "Label28", {254, 200, 225, 113}}, {"Image18", "Label29", {372, 468, 200, 118}}};
   int number = 1;
   for (const auto& e : entries) {
     REQUIRE_CHILD(picture, platform::Picture, &menu, e.picture);
@@ -173,7 +173,7 @@ void MenuTest::counterPictureFromTheMenu() {
 void MenuTest::unknownEntriesOpenNothing() {
   TForm3 menu;
   menu.show();
-  for (int number : {0, 10}) QVERIFY(!menu.openEntry(number));
+  for (int number : {0, 11}) QVERIFY(!menu.openEntry(number));
   QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
@@ -194,6 +194,7 @@ void MenuTest::eachPictureHasItsNamedHandler() {
       {"Image10", "Button2DistanceClick", "TForm6", "BitBtn2"},
       {"Image6", "Button13Click", "Tform100", "BitBtn4"},
       {"Image17", "Button1intervallesClick", "TForm2", "BitBtn2"},
+      {"Image18", "ResultatsClasseClick", "TForm10", "BitBtn2"},
   };
   TForm3 menu;
   menu.show();

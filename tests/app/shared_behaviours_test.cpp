@@ -1,11 +1,14 @@
 // What every screen does alike, over one table of screens: the return button closes it, also
 // during a run (the run stops, keeps nothing half-done, and then the screen closes); the page
 // button prints it and gives it its background back; a save before any run writes the header of
-// the results file only.
+// the results file only; every chart gives its data to spreadsheets, copied and as a CSV file.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
@@ -18,6 +21,7 @@
 #include "experiments/absorption/slot_table.h"
 #include "experiments/activity/UnitActivite2.h"
 #include "experiments/activity/activity_run_data.h"
+#include "experiments/class_results/UnitResultatsClasse.h"
 #include "experiments/counter_picture/Unitcrab.h"
 #include "experiments/dice/UnitDecroissanceExponentielle.h"
 #include "experiments/intervals/UnitInterval.h"
@@ -25,6 +29,8 @@
 #include "experiments/population/UnitReseau.h"
 #include "experiments/population/population_state.h"
 #include "experiments/thickness_series/UnitAbsorption123.h"
+#include "platform/chart.h"
+#include "platform/chart_image_export.h"
 #include "platform/screen_base.h"
 #include "platform/widgets.h"
 #include "support/isolated_suite.h"
@@ -138,6 +144,7 @@ const ScreenRow kScreens[] = {
      .background = platform::kLightGreen,
      .start = "BitBtn1",
      .result = "Label36"},
+    {.name = "TForm10", .make = Make<TForm10>, .back = "BitBtn2", .page = "BitBtn11"},
 };
 
 // One data row per screen of the table that has what the test needs.
@@ -146,6 +153,50 @@ void AddScreens(const std::function<bool(const ScreenRow&)>& has) {
   for (int i = 0; i < int(std::size(kScreens)); ++i)
     if (has(kScreens[i])) QTest::newRow(kScreens[i].name) << i;
 }
+
+// Answers the file dialog of the charts' menu with a set path, while it lives.
+class ChosenFile final : public platform::ImageFileChooser {
+ public:
+  explicit ChosenFile(QString path) : path_(std::move(path)) { platform::SetImageFileChooser(this); }
+  ~ChosenFile() override { platform::SetImageFileChooser(nullptr); }
+  QString chooseImageFile(QWidget*, const QString&, const QString&, const QStringList&) override {
+    return path_;
+  }
+
+ private:
+  QString path_;
+};
+
+// Triggers the entry named action of the chart's right-click menu, opened from the keyboard.
+bool TriggerChartMenu(QWidget* chart, const char* action) {
+  QContextMenuEvent request(QContextMenuEvent::Keyboard, {}, chart->mapToGlobal(QPoint()));
+  QApplication::sendEvent(chart, &request);
+  auto* menu = chart->findChild<QMenu*>("ChartImageMenu");
+  QAction* entry = menu ? menu->findChild<QAction*>(action) : nullptr;
+  if (entry) entry->trigger();
+  if (menu) menu->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return entry;
+}
+
+// The fields of one CSV line: quoted fields with their quotes doubled.
+QStringList CsvFields(const QString& line) {
+  QStringList fields(1);
+  bool quoted = false;
+  for (qsizetype i = 0; i < line.size(); ++i) {
+    if (line[i] == u'"' && quoted && i + 1 < line.size() && line[i + 1] == u'"')
+      fields.back() += line[++i];
+    else if (line[i] == u'"')
+      quoted = !quoted;
+    else if (line[i] == u',' && !quoted)
+      fields << QString();
+    else
+      fields.back() += line[i];
+  }
+  return fields;
+}
+
+using SeriesPoints = std::vector<std::vector<std::pair<double, double>>>;
 
 bool StartsWithPdf(const QString& path) {
   QFile file(path);
@@ -178,6 +229,10 @@ class SharedBehavioursTest : public test::IsolatedSuite {
     AddScreens([](const ScreenRow& s) { return s.save; });
   }
   void saveBeforeAnyRunWritesTheHeaderOnly();
+  void everyChartGivesItsDataToSpreadsheets_data() {
+    AddScreens([](const ScreenRow&) { return true; });
+  }
+  void everyChartGivesItsDataToSpreadsheets();
 };
 
 void SharedBehavioursTest::returnClosesTheScreen() {
@@ -271,6 +326,60 @@ void SharedBehavioursTest::saveBeforeAnyRunWritesTheHeaderOnly() {
   QFile file(files.front());
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), s.first.bytes);
+}
+
+// After a run where the screen has one: every point of every series drawn, copied with the user's
+// decimal separator at its x, and the same table in the CSV file with points.
+void SharedBehavioursTest::everyChartGivesItsDataToSpreadsheets() {
+  QFETCH(int, row);
+  const ScreenRow& s = kScreens[row];
+  const std::unique_ptr<platform::ScreenBase> screen = s.make();
+  screen->show();
+  if (s.result) CLICK_BUTTON(screen.get(), s.start);
+  const QList<platform::Chart*> charts = screen->findChildren<platform::Chart*>();
+  if (charts.isEmpty()) QSKIP("no chart on this screen");
+  QLocale::setDefault(QLocale(QLocale::French));
+  const ChosenFile csv(QDir::current().filePath("data.csv"));
+  for (platform::Chart* chart : charts) {
+    QStringList titles;
+    SeriesPoints drawn;
+    for (int i = 0; i < chart->plottableCount(); ++i) {
+      QCPAbstractPlottable* series = chart->plottable(i);
+      QCPPlottableInterface1D* points = series->interface1D();
+      if (!series->visible() || points->dataCount() == 0) continue;
+      titles << (series->name().isEmpty() ? series->objectName() : series->name());
+      drawn.emplace_back();
+      for (int k = 0; k < points->dataCount(); ++k)
+        drawn.back().emplace_back(points->dataMainKey(k), points->dataMainValue(k));
+    }
+    QVERIFY(TriggerChartMenu(chart, "CopyChartData"));
+    const QStringList copied = QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(copied.front().split(u'\t').mid(1), titles);
+    SeriesPoints read(drawn.size());
+    for (const QString& line : copied.mid(1)) {
+      const QStringList cells = line.split(u'\t');
+      QCOMPARE(cells.size(), titles.size() + 1);
+      QVERIFY2(!line.contains(u'.'), qPrintable(line));
+      for (qsizetype c = 1; c < cells.size(); ++c)
+        if (!cells[c].isEmpty())
+          read[c - 1].emplace_back(QString(cells[0]).replace(u',', u'.').toDouble(),
+                                   QString(cells[c]).replace(u',', u'.').toDouble());
+    }
+    QVERIFY2(read == drawn, qPrintable(chart->objectName()));
+
+    QVERIFY(TriggerChartMenu(chart, "SaveChartData"));
+    QTRY_VERIFY(QFile::exists("data.csv"));
+    QFile file("data.csv");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF") && bytes.endsWith("\r\n"));
+    const QStringList lines = QString::fromUtf8(bytes.mid(3).chopped(2)).split("\r\n");
+    QCOMPARE(lines.size(), copied.size());
+    QCOMPARE(CsvFields(lines.front()), copied.front().split(u'\t'));
+    for (qsizetype r = 1; r < lines.size(); ++r)
+      QCOMPARE(CsvFields(lines[r]), QString(copied[r]).replace(u',', u'.').split(u'\t'));
+    QVERIFY(file.remove());
+  }
 }
 
 QTEST_MAIN(SharedBehavioursTest)

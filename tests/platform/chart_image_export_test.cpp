@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/chart.h"
+#include "platform/chart_data_export.h"
 #include "platform/chart_image_export.h"
 #include "platform/language.h"
 #include "support/isolated_suite.h"
@@ -88,34 +89,45 @@ class ChartImageExportTest : public test::IsolatedSuite {
   void dialogStartsInTheWorkingDirectoryAndCancelWritesNothing();
   void aFileThatCannotBeWrittenGivesAClearError();
   void rightClicksOnPointsStayWithTheScreenThatUsesThem();
+  void dataRowsMergeTheSeriesAndTheFileFollowsRfc4180();
 };
 
 void ChartImageExportTest::menuSpeaksTheScreensLanguage_data() {
   QTest::addColumn<QString>("code");
   QTest::addColumn<QString>("entry");
+  QTest::addColumn<QString>("copy");
   QTest::newRow("French") << "FR"
-                          << "Enregistrer l'image…";
+                          << "Enregistrer l'image…"
+                          << "Copier les données";
   QTest::newRow("English") << "UK"
-                           << "Save the image…";
+                           << "Save the image…"
+                           << "Copy the data";
   QTest::newRow("Italian") << "IT"
-                           << "Salva l'immagine…";
+                           << "Salva l'immagine…"
+                           << "Copia i dati";
   QTest::newRow("Spanish") << "ES"
-                           << "Guardar la imagen…";
+                           << "Guardar la imagen…"
+                           << "Copiar los datos";
   QTest::newRow("German") << "DE"
-                          << "Bild speichern…";
+                          << "Bild speichern…"
+                          << "Daten kopieren";
 }
 
 void ChartImageExportTest::menuSpeaksTheScreensLanguage() {
   QFETCH(QString, code);
   QFETCH(QString, entry);
+  QFETCH(QString, copy);
   platform::SetLanguageCode(code);
   ChartScreen screen;
   QMenu* menu = RequestMenu(screen.chart, EmptyCorner(screen.chart));
   QVERIFY(menu);
-  QCOMPARE(menu->actions().size(), 2);
   QCOMPARE(menu->actions()[0]->text(), entry);
   QVERIFY(menu->actions()[1]->text().endsWith(u'…'));
   QVERIFY(menu->actions()[1]->text() != entry);
+  // Then the chart's data for spreadsheets.
+  QCOMPARE(menu->findChild<QAction*>("CopyChartData")->text(), copy);
+  const QString saveData = menu->findChild<QAction*>("SaveChartData")->text();
+  QVERIFY(saveData.endsWith(u'…') && saveData != entry);
   menu->close();
   // The keyboard reaches the chart with Tab and opens the same menu.
   QVERIFY(screen.chart->focusPolicy() & Qt::TabFocus);
@@ -219,6 +231,25 @@ void ChartImageExportTest::rightClicksOnPointsStayWithTheScreenThatUsesThem() {
   QCOMPARE(pointClicks[0][4].value<Qt::MouseButton>(), Qt::RightButton);
   // Away from the points the menu still opens.
   QVERIFY(RequestMenu(screen.chart, EmptyCorner(screen.chart)));
+}
+
+// An error bar (two points at one x) fills two rows; a title with a comma and quotes is quoted.
+void ChartImageExportTest::dataRowsMergeTheSeriesAndTheFileFollowsRfc4180() {
+  ChartScreen screen;
+  screen.chart->xAxis->setLabel("x (mm)");
+  screen.points->setName(QString::fromUtf8("Gauss, \"réf.\""));
+  const std::vector<double> x = {2, 2, 3.5}, y = {4.25, 5.75, 1e-7};
+  Chart::setData(screen.points, x, y);
+  const std::vector<double> barX = {1, 2}, barY = {2, 5};
+  Chart::setData(screen.bars, barX, barY);
+  const platform::ChartDataTable table = platform::ReadChartData(screen.chart);
+  QCOMPARE(table.header, QStringList({"x (mm)", "Mesures", QString::fromUtf8("Gauss, \"réf.\"")}));
+  QCOMPARE(
+      platform::TabSeparatedText(table, u','),
+      QString::fromUtf8("x (mm)\tMesures\tGauss, \"réf.\"\n1\t2\t\n2\t5\t4,25\n2\t\t5,75\n3,5\t\t1e-07\n"));
+  QCOMPARE(platform::CsvBytes(table),
+           QByteArray("\xEF\xBB\xBFx (mm),Mesures,\"Gauss, \"\"r\xC3\xA9"
+                      "f.\"\"\"\r\n1,2,\r\n2,5,4.25\r\n2,,5.75\r\n3.5,,1e-07\r\n"));
 }
 
 QTEST_MAIN(ChartImageExportTest)

@@ -1,6 +1,8 @@
 // Every screen in every language, as it opens and after a run: its texts fit their controls, keep
 // their room, read at 4.5:1, and nothing covers a chart's data. A new screen joins the check with
 // one line in kScreens.
+#include <QAbstractButton>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
@@ -9,11 +11,18 @@
 #include "experiments/absorption/UnitDistance.h"
 #include "experiments/absorption/UnitPLomb.h"
 #include "experiments/activity/UnitActivite2.h"
+#include "experiments/activity/activity_results_file.h"
+#include "experiments/activity/activity_run.h"
+#include "experiments/class_results/UnitResultatsClasse.h"
 #include "experiments/counter_picture/Unitcrab.h"
 #include "experiments/dice/UnitDecroissanceExponentielle.h"
 #include "experiments/intervals/UnitInterval.h"
+#include "experiments/intervals/interval_results_file.h"
+#include "experiments/intervals/interval_run.h"
 #include "experiments/population/UnitReseau.h"
 #include "experiments/thickness_series/UnitAbsorption123.h"
+#include "kernel/run_host.h"
+#include "kernel/text_file.h"
 #include "platform/chart.h"
 #include "platform/radio_group.h"
 #include "platform/screen_base.h"
@@ -26,12 +35,45 @@ using test::ScreenUnderCheck;
 
 namespace {
 
+// The class screen after reading a folder the screens' own writers filled: five activity files
+// (the last at another distance), two interval files and a note; pooling intervals when asked.
+void ReadAClass(QWidget* screen, bool intervals) {
+  static activity::ActivityRunData activityRun;
+  static intervals::IntervalRunData intervalRun;
+  const QDir folder(QDir::current().filePath("classe"));
+  QDir().mkpath(folder.path());
+  const auto write = [&](const QString& name, const std::vector<std::string>& lines) {
+    kernel::WriteTextFile(folder.filePath(name).toStdString(), lines);
+  };
+  kernel::NullRunHost host;
+  for (int s = 0; s < 5; ++s) {
+    activity::ClearRun(activityRun);
+    activity::DrawCounts(activityRun, s == 4 ? 13.6L : 27.2L, 100, host);
+    write(QString("eleve%1.txt").arg(s), activity::ActivityResultsLines(100, activityRun));
+  }
+  intervals::IntervalCharts charts;
+  for (int s = 0; s < 2; ++s) {
+    intervals::RunIntervals(intervalRun, {2000, 100, s, intervals::Law::Theoretical}, charts);
+    write(QString("intervalles%1.txt").arg(s), intervals::IntervalResultsLines(2000, 100, intervalRun));
+  }
+  write("notes.txt", {"à rendre lundi"});
+  if (intervals) screen->findChild<QAbstractButton*>("RadioGroup1_item1")->click();
+  static_cast<TForm10*>(screen)->ReadFiles({folder.path()});
+}
+
 const ScreenUnderCheck kScreens[] = {
-    ScreenUnderCheck::of<Tform200>("Tform200"), ScreenUnderCheck::of<Tform11>("Tform11"),
-    ScreenUnderCheck::of<TForm2>("TForm2"),     ScreenUnderCheck::of<TForm4>("TForm4"),
-    ScreenUnderCheck::of<TForm5>("TForm5"),     ScreenUnderCheck::of<TForm6>("TForm6"),
-    ScreenUnderCheck::of<TForm7>("TForm7"),     ScreenUnderCheck::of<TForm8>("TForm8"),
+    ScreenUnderCheck::of<Tform200>("Tform200"),
+    ScreenUnderCheck::of<Tform11>("Tform11"),
+    ScreenUnderCheck::of<TForm2>("TForm2"),
+    ScreenUnderCheck::of<TForm4>("TForm4"),
+    ScreenUnderCheck::of<TForm5>("TForm5"),
+    ScreenUnderCheck::of<TForm6>("TForm6"),
+    ScreenUnderCheck::of<TForm7>("TForm7"),
+    ScreenUnderCheck::of<TForm8>("TForm8"),
     ScreenUnderCheck::of<Tform100>("Tform100"),
+    ScreenUnderCheck::of<TForm10>("TForm10", [](QWidget* screen) { ReadAClass(screen, false); }),
+    ScreenUnderCheck::of<TForm10>("TForm10 pooling intervals",
+                                  [](QWidget* screen) { ReadAClass(screen, true); }),
 };
 
 // Screens still to be laid out again for the checks on charts, room and contrast: their faults are

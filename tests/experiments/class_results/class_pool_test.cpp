@@ -114,6 +114,12 @@ TEST_F(ClassFolder, IntervalPoolWithTheFitOfTheIntervalScreen) {
   EXPECT_NEAR(c.fit->slope, -3.717548667588174L, 1e-12L);
   EXPECT_NEAR(c.fit->r2, 0.9622345378025262L, 1e-12L);
   EXPECT_NEAR(*c.fittedRate, 3717.548667588174L, 1e-9L);
+  // The exponential law of that rate over the bars: 10 (1 − e^(−λw)) e^(−(k−1)λw) in class k.
+  ASSERT_EQ(c.curve.y.size(), 13u);
+  EXPECT_EQ(c.curve.x, c.bars.x);
+  EXPECT_NEAR(c.curve.y[0], 3.1047675312253853, 1e-9);
+  EXPECT_NEAR(c.curve.y[1], 2.140809388930248, 1e-9);
+  EXPECT_NEAR(c.curve.y[12], 0.03586047525972335, 1e-9);
   // Classes of 200 µs (200 goes to class 1, 400 to class 3): counted again from what the files
   // gave, not read again.
   fs::remove_all(dir_);

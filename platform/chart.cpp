@@ -170,7 +170,8 @@ void Chart::listDrawnSeriesInLegend() {
   for (int i = 0; i < legend->itemCount(); ++i) listed.push_back(EntryOf(legend->item(i)));
   if (listed != wanted) {
     // The groups outlive their entries (the text tables name them); a series' entry is made anew.
-    for (LegendGroup* group : legendGroups_) legend->take(group);
+    for (LegendGroup* group : legendGroups_)
+      if (legend->hasItem(group)) legend->take(group);
     legend->simplify();
     legend->clearItems();
     for (LegendEntry entry : wanted) {

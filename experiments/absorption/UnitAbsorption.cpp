@@ -42,7 +42,7 @@ const SlotScreenLayout kLayout{
     .experiment = kBetaExperiment,
     .controls = kSlots,
     .left = 10,
-    .width = 56,
+    .width = 58,  // two pixels apart: "5544.000" whole at 11 px
     .pitch = 60,
     .buttonTop = 112,
     .meanTop = 140,

@@ -113,6 +113,10 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   Series2 = Chart1->addPoints("Series2", "Poisson", QCPScatterStyle::ssCircle, 6, Qt::blue, kPointFill);
   Chart1->setTitleLine(0, "Diagramme en batons des nombres de désintégrations par unité");
   Chart1->setTitleLine(1, " de temps de comptage");
+  Chart1->setAxisTitles("coups par mesure", "nombre de mesures");
+  platform::Chart::setWholeNumberTicks(Chart1->xAxis);
+  platform::Chart::setWholeNumberTicks(Chart1->yAxis);
+  Chart1->placeLegendBesidePlot();
 
   // Under the chart, right of its middle: nothing of the histogram (bars, tick labels) under it.
   Edit6 = platform::MakeEdit(this, "Edit6", 547, Chart1->geometry().bottom() + kQuestionGap, kQuestionWidth,

@@ -181,6 +181,7 @@ void TForm10::buildRightColumn() {
   Series2 = Chart1->addPoints("Series2", "Poisson", QCPScatterStyle::ssCircle, 6, Qt::blue, kPointFill);
   Series4 = Chart1->addBars("Series4", "Intervalles", QPen(Qt::red), QBrush(kIntervalBarFill));
   Series5 = Chart1->addLine("Series5", QString::fromUtf8("Loi exponentielle ajustée"), Qt::blue, 2);
+  Chart1->placeLegendBesidePlot();
 
   // The pool's figures: four boxes with captions of each kind.
   const char* activityCaptions[][2] = {

@@ -27,6 +27,8 @@ const QString kPerSecond = QString::fromUtf8("s⁻¹");
 // The two charts side by side are narrower than the one below: their titles use the smallest
 // type read from the back of a classroom, regular.
 constexpr int kHalfChartTitlePx = 11;
+constexpr int kUnitGap = 6;           // [px] between a box and its unit
+constexpr int kNoteStripHeight = 26;  // [px] the slope and r² over the plot of ln P
 
 void SetTitlePixelSize(platform::Chart* chart, int pixelSize) {
   if (auto* title = qobject_cast<QCPTextElement*>(chart->plotLayout()->element(0, 0))) {
@@ -98,6 +100,11 @@ void TForm2::buildTopRows() {
   BitBtn4 = platform::MakePictureButton(this, "BitBtn4", ":/pictures/glyph_save.svg", {}, 748, 6, 44, 36,
                                         QString::fromUtf8("Sauvegarde des résultats"));
 
+  // A unit stands right of its box, clear of it.
+  const auto unitAfter = [this](const char* name, const QString& unit, QWidget* box) {
+    return addCaption(name, unit, box->geometry().right() + kUnitGap, box->y() + 2);
+  };
+
   // Second row: N, the total duration, and the four results with their units.
   Nb_de_mesures = addCaption("Nb_de_mesures", "Nb de mesures", 8, 66);
   SpinEdit1 = new platform::SpinEdit(this, "SpinEdit1", kMinIntervals, kMaxIntervals, kIntervalsStep,
@@ -107,17 +114,17 @@ void TForm2::buildTopRows() {
   Label25 = addCaption("Label25", "----", 106, 88);
   MoyenneI = addCaption("MoyenneI", "Moyenne ", 270, 66);
   Edit9 = platform::MakeEdit(this, "Edit9", 270, 86, 80);
-  addCaption("Label5", "µs", 353, 88);
+  unitAfter("Label5", "µs", Edit9);
   // The mean's caption has room up to "min" for the longest ("Average per microseconde").
   mini = addCaption("mini", "min", 460, 66);
   Edit1min = platform::MakeEdit(this, "Edit1min", 460, 86, 56);
-  addCaption("Label6", "µs", 519, 88);
+  unitAfter("Label6", "µs", Edit1min);
   Recapitulation = addCaption("Recapitulation", "max", 544, 66);
   EditRecap = platform::MakeEdit(this, "EditRecap", 544, 86, 56);
-  addCaption("Label7", "µs", 603, 88);
+  unitAfter("Label7", "µs", EditRecap);
   addCaption("Label8", "1/Moyenne", 628, 66);
   Edit4 = platform::MakeEdit(this, "Edit4", 628, 86, 80);
-  addCaption("Label9", kPerSecond, 711, 88);
+  unitAfter("Label9", kPerSecond, Edit4);
 
   // Third row: the class width and the number of classes.
   Label3 = addCaption("Label3", "Largeur des classes de l'histogramme ", 8, 118);
@@ -125,29 +132,40 @@ void TForm2::buildTopRows() {
                                      kDefaultClassWidthUs);
   SpinEdit3->setGeometry(380, 114, 80, 24);
   SpinEdit3->setToolTip("entre 25 et 1000");
-  addCaption("Label10", "µs", 464, 118);
+  unitAfter("Label10", "µs", SpinEdit3);
   addCaption("Label12", "nombre de classes", 520, 118);
   Edit12 = platform::MakeEdit(this, "Edit12", 660, 116, 80);
 
-  // Under the two middle charts, and on the chart of ln P, in its empty lower left corner.
+  // What marks the horizontal axes of the two middle charts is their axis titles, drawn by the
+  // charts themselves: the captions keep their texts, out of sight.
   Label11 = addCaption("Label11", "N° des mesures", 160, 342);
   Label24 = addCaption("Label24", "ms", 590, 342);
-  Label4 = platform::MakeLabel(this, "Label4", "pente", 70, 532, kOnChartColour);
-  Edit1 = platform::MakeEdit(this, "Edit1", 150, 530, 80);
-  platform::MakeLabel(this, "Label13", kPerSecond, 234, 532, kOnChartColour);
-  platform::MakeLabel(this, "Label14", "d", 270, 532, kOnChartColour);
-  Edit3 = platform::MakeEdit(this, "Edit3", 284, 530, 80);
+  Label11->hide();
+  Label24->hide();
+  // The slope and r² of ln P, in a strip between the chart's title and its plot.
+  const QRect notes = Chart3->reserveNoteStrip(Qt::TopEdge, kNoteStripHeight).translated(Chart3->pos());
+  const int y = notes.y() + 2;
+  Label4 = platform::MakeLabel(this, "Label4", "pente", notes.x() + 60, y + 2, kOnChartColour);
+  Edit1 = platform::MakeEdit(this, "Edit1", notes.x() + 140, y, 80);
+  platform::MakeLabel(this, "Label13", kPerSecond, Edit1->geometry().right() + kUnitGap, y + 2,
+                      kOnChartColour);
+  platform::MakeLabel(this, "Label14", "d", Edit1->geometry().right() + 40, y + 2, kOnChartColour);
+  Edit3 = platform::MakeEdit(this, "Edit3", Edit1->geometry().right() + 56, y, 80);
 }
 
 void TForm2::buildCharts() {
   Chart2 = new platform::Chart(this, "Chart2", {0, 142, 400, 200});
   Chart2->setTitleLine(
       0, QString::fromUtf8("Liste des intervalles de temps (ms) entre 2 désintégrations successives"));
+  Chart2->setAxisTitles(QString::fromUtf8("N° des mesures"), "intervalle (ms)");
+  platform::Chart::setWholeNumberTicks(Chart2->xAxis);
   Series1 = Chart2->addPoints("Series1", {}, QCPScatterStyle::ssDisc, 1, Qt::blue, Qt::blue);
 
   Chart1 = new platform::Chart(this, "Chart1", {400, 142, 400, 200});
   Chart1->setTitleLine(
       0, QString::fromUtf8("Histogramme des intervalles de temps(ms) entre 2 désintégrations successives"));
+  Chart1->setAxisTitles("ms", "nombre d'intervalles");
+  platform::Chart::setWholeNumberTicks(Chart1->yAxis);
   Series2 = Chart1->addBars("Series2", {}, QPen(Qt::red), QBrush(QColor(255, 160, 160)));
 
   Chart3 = new platform::Chart(this, "Chart3", {0, 360, 800, 240});
@@ -155,7 +173,7 @@ void TForm2::buildCharts() {
   Chart3->setToolTip(QString::fromUtf8(
       "On trace entre les instants t=0 et t=2*moyenne des intervalles de temps entre 2 désintégrations "
       "successives"));
-  Chart3->xAxis->setLabel("ms");
+  Chart3->setAxisTitles("ms", "ln P");
   Series3 = Chart3->addPoints("Series3", {}, QCPScatterStyle::ssCircle, 5, Qt::blue, Qt::white);
   Series4 = Chart3->addLine("Series4", {}, Qt::red, 1);
   QPen dashDotDot = Series4->pen();

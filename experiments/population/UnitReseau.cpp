@@ -39,6 +39,7 @@ constexpr int kUnitGridRows = kUnitCount + 1;
 constexpr int kGridRowHeight = 18;     // [px]
 constexpr double kCurvePointSize = 2;  // [px]
 constexpr double kSemiLogFloor = 0.5;  // the log axis needs a positive lower end
+constexpr int kNoteStripHeight = 24;   // [px] the isotope and the count over their charts
 
 QString& InstalledListOverride() {
   static QString path;
@@ -87,6 +88,7 @@ platform::Chart* CurveChart(QWidget* parent, const char* name, QRect geometry) {
   auto* chart = new platform::Chart(parent, name, geometry);
   chart->setTitleLine(0, QString::fromUtf8("Nombre de noyaux radioactifs en fonction du temps"));
   chart->setLegendVisible(false);
+  platform::Chart::setWholeNumberTicks(chart->xAxis);
   return chart;
 }
 
@@ -113,21 +115,30 @@ TForm8::TForm8(QWidget* parent) : ScreenBase(parent, "TForm8") {
   Chart1->yAxis->setVisible(false);
   Series1 = Chart1->addPoints("Series1", {}, QCPScatterStyle::ssDisc, 3, Qt::red, Qt::red);
   Series2 = Chart1->addPoints("Series2", {}, QCPScatterStyle::ssDisc, 3, kDecayedGreen, kDecayedGreen);
-  Edit12 = platform::MakeEdit(Chart1, "Edit12", 300, 26, 78, QString(kCaesiumLabel));
+  // The isotope's name stands in a strip over the lattice, clear of its top row.
+  const QRect isotopeStrip = Chart1->reserveNoteStrip(Qt::TopEdge, kNoteStripHeight);
+  Edit12 = platform::MakeEdit(Chart1, "Edit12", isotopeStrip.right() - 84, isotopeStrip.y() + 1, 78,
+                              QString(kCaesiumLabel));
 
   Chart2 = CurveChart(this, "Chart2", {400, 44, 392, 344});
   Series3 =
       platform::AddEdgePoints(Chart2, "Series3", QCPScatterStyle::ssDisc, kCurvePointSize, Qt::red, Qt::red);
+  // The time unit reads in the curves' axis title; its captions keep the name, out of sight.
   Label15 = platform::MakeLabel(Chart2, "Label15", {}, 300, 296);
-  // Edit3 lies on the screen over the linear curve; the semi-log chart, when shown, covers it.
-  Edit3 = platform::MakeEdit(this, "Edit3", 712, 70, 74);
+  Label15->hide();
+  // Edit3 lies on the screen over the linear curve's count strip; the semi-log chart, when shown,
+  // covers it with its own.
+  const QRect countStrip = Chart2->reserveNoteStrip(Qt::TopEdge, kNoteStripHeight).translated(Chart2->pos());
+  Edit3 = platform::MakeEdit(this, "Edit3", countStrip.right() - 80, countStrip.y() + 1, 74);
   Edit3->setToolTip(QString::fromUtf8("nb de noyaux présents"));
   Chart3 = CurveChart(this, "Chart3", {400, 44, 392, 344});
   Series4 =
       platform::AddEdgePoints(Chart3, "Series4", QCPScatterStyle::ssDisc, kCurvePointSize, Qt::red, Qt::red);
   Chart3->setLogarithmic(Chart3->yAxis, true);
   Label14 = platform::MakeLabel(Chart3, "Label14", {}, 300, 296);
-  Edit11 = platform::MakeEdit(Chart3, "Edit11", 312, 26, 74);
+  Label14->hide();
+  const QRect semiLogStrip = Chart3->reserveNoteStrip(Qt::TopEdge, kNoteStripHeight);
+  Edit11 = platform::MakeEdit(Chart3, "Edit11", semiLogStrip.right() - 80, semiLogStrip.y() + 1, 74);
   Edit11->setToolTip(QString::fromUtf8("nb de noyaux présents"));
   Chart3->hide();
 
@@ -226,7 +237,7 @@ void TForm8::fillUnitGrid() {
   StringGrid2->setCellText(0, 0, UnitHeader(code));
   const QStringList names = UnitNames(code);
   for (int u = 1; u <= kUnitCount; ++u) StringGrid2->setCellText(u, 0, names[u - 1]);
-  for (QLabel* label : {Label11, Label14, Label15}) label->setText(names[0]);
+  showUnit(names[0]);
 }
 
 void TForm8::fillAtomGrid() {
@@ -307,8 +318,15 @@ QString TForm8::unitName() const {
 
 void TForm8::maj() {
   UpdateStepProbability(Population());
-  const QString name = unitName();
+  showUnit(unitName());
+}
+
+void TForm8::showUnit(const QString& name) {
   for (QLabel* label : {Label11, Label15, Label14}) label->setText(name);
+  for (platform::Chart* chart : {Chart2, Chart3}) {
+    chart->setAxisTitles(QString("t (%1)").arg(name), "N");
+    chart->replot();
+  }
 }
 
 void TForm8::setCurveRanges(std::int32_t duration, double n0) {

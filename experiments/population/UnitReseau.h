@@ -72,6 +72,8 @@ class TForm8 : public noyalis::platform::ScreenBase, private noyalis::population
   void setCurveRanges(std::int32_t duration, double n0);
   void resetCurves();
   QString unitName() const;
+  // The chosen time unit on its captions and in the curves' axis titles.
+  void showUnit(const QString& name);
 
   noyalis::population::RunSeams seams_;
 

@@ -16,6 +16,7 @@
 
 #include "kernel/error.h"
 #include "kernel/file_replacement.h"
+#include "platform/chart_overlay.h"
 #include "platform/language.h"
 #include "platform/services.h"
 
@@ -71,9 +72,10 @@ ImageFileChooser* gChooser = nullptr;
       QString::fromUtf8(Texts().cannotWrite).arg(QDir::toNativeSeparators(path), reason).toStdString());
 }
 
-// The chart drawn by the chart itself.
+// The chart drawn by the chart itself, with the screen's result boxes over it.
 void DrawChart(QCPPainter& painter, QCustomPlot* chart) {
   chart->toPainter(&painter, chart->width(), chart->height());
+  DrawBoxesOverChart(painter, chart);
 }
 
 [[noreturn]] void NotDrawn() {
@@ -81,7 +83,11 @@ void DrawChart(QCPPainter& painter, QCustomPlot* chart) {
 }
 
 QByteArray PngBytes(QCustomPlot* chart, double scale) {
-  const QPixmap pixmap = chart->toPixmap(chart->width(), chart->height(), scale);
+  QPixmap pixmap = chart->toPixmap(chart->width(), chart->height(), scale);
+  QPainter painter(&pixmap);
+  painter.scale(scale, scale);
+  DrawBoxesOverChart(painter, chart);
+  painter.end();
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

@@ -1,7 +1,8 @@
 #pragma once
 // Chart images for worksheets: a right-click on a chart (or the menu key when it has the focus)
 // offers "Enregistrer l'image…" in the current language, and writes the chart as PNG, SVG or
-// PDF, drawn by the chart itself, at its size or at twice its size.
+// PDF, drawn by the chart itself with the result boxes the screen lays over it, at its size or
+// at twice its size.
 #include <QString>
 #include <QStringList>
 #include <functional>

@@ -3,6 +3,7 @@
 // or an input/output failure. Handlers catch it once and show it in the standard error box.
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace noyalis::kernel {
 
@@ -23,10 +24,16 @@ class FloatError : public Error {
   using Error::Error;
 };
 
-// A file that cannot be created or written; the message is the system's own.
+// A file that cannot be created or written; the message names the file and the system's reason.
 class IoError : public Error {
  public:
   using Error::Error;
+  IoError(const std::string& message, std::string reason) : Error(message), reason_(std::move(reason)) {}
+  // The system's own words ("No space left on device"); empty when the system gave none.
+  const std::string& reason() const { return reason_; }
+
+ private:
+  std::string reason_;
 };
 
 }  // namespace noyalis::kernel

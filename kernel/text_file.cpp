@@ -1,14 +1,6 @@
 #include "kernel/text_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
-#include "kernel/error.h"
+#include "kernel/file_replacement.h"
 
 namespace noyalis::kernel {
 
@@ -44,38 +36,6 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   return cp;
 }
 
-[[noreturn]] void RaiseIoError(const std::string& what, const std::string& path, int error) {
-  throw IoError(what + " \"" + path + "\": " + std::strerror(error));
-}
-
-[[noreturn]] void RaiseNotARegularFile(const std::string& path) {
-  throw IoError("Cannot create file \"" + path + "\": not a regular file");
-}
-
-// Opens path for writing, replacing an older file. Anything that is not a regular file (a named
-// pipe would block the program until something reads it, a device is no results file) is
-// refused; the open does not block, and what it opened is checked again.
-std::FILE* OpenRegularForWriting(const std::string& path) {
-  struct stat before {};
-  if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode)) RaiseNotARegularFile(path);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) RaiseIoError("Cannot create file", path, errno);
-  struct stat opened {};
-  if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-    ::close(fd);
-    RaiseNotARegularFile(path);
-  }
-  // Writes to a regular file never wait anyway; clear the flag so they behave as usual.
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  std::FILE* file = ::fdopen(fd, "wb");
-  if (file == nullptr) {
-    const int error = errno;
-    ::close(fd);
-    RaiseIoError("Cannot create file", path, error);
-  }
-  return file;
-}
-
 }  // namespace
 
 std::string ToLatin1(std::string_view utf8) {
@@ -90,17 +50,12 @@ std::string ToLatin1(std::string_view utf8) {
 }
 
 void WriteTextFile(const std::string& path, const std::vector<std::string>& lines) {
-  std::FILE* file = OpenRegularForWriting(path);
+  FileReplacement file(path);
   for (const std::string& line : lines) {
-    std::string bytes = ToLatin1(line);
-    bytes += "\r\n";
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-      const int error = errno;
-      std::fclose(file);  // keeps what was written so far
-      RaiseIoError("Cannot write file", path, error);
-    }
+    file.write(ToLatin1(line));
+    file.write("\r\n");
   }
-  if (std::fclose(file) != 0) RaiseIoError("Cannot write file", path, errno);
+  file.commit();
 }
 
 }  // namespace noyalis::kernel

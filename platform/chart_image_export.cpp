@@ -1,19 +1,23 @@
 #include "platform/chart_image_export.h"
 
 #include <qcustomplot.h>
+#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageWriter>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <array>
 
 #include "kernel/error.h"
+#include "kernel/file_replacement.h"
 #include "platform/chart_data_export.h"
+#include "platform/chart_overlay.h"
 #include "platform/language.h"
 #include "platform/services.h"
 
@@ -43,10 +47,7 @@ constexpr std::array<std::pair<const char*, ExportTexts>, 5> kTexts = {{
 // clang-format on
 
 const ExportTexts& Texts() {
-  const QString code = LanguageCode();
-  for (const auto& [language, texts] : kTexts)
-    if (code == QLatin1String(language)) return texts;
-  return kTexts[0].second;  // French for any other code
+  return InLanguage(kTexts);
 }
 
 const QStringList kFilters = {"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"};
@@ -72,6 +73,65 @@ ImageFileChooser* gChooser = nullptr;
       QString::fromUtf8(Texts().cannotWrite).arg(QDir::toNativeSeparators(path), reason).toStdString());
 }
 
+// The chart drawn by the chart itself, with the screen's result boxes over it.
+void DrawChart(QCPPainter& painter, QCustomPlot* chart) {
+  chart->toPainter(&painter, chart->width(), chart->height());
+  DrawBoxesOverChart(painter, chart);
+}
+
+[[noreturn]] void NotDrawn() {
+  throw kernel::Error("The chart could not be drawn");
+}
+
+QByteArray PngBytes(QCustomPlot* chart, double scale) {
+  QPixmap pixmap = chart->toPixmap(chart->width(), chart->height(), scale);
+  QPainter painter(&pixmap);
+  painter.scale(scale, scale);
+  DrawBoxesOverChart(painter, chart);
+  painter.end();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!pixmap.save(&buffer, "png")) NotDrawn();
+  return bytes;
+}
+
+QByteArray SvgBytes(QCustomPlot* chart, double scale) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(QSize(qRound(chart->width() * scale), qRound(chart->height() * scale)));
+  svg.setViewBox(chart->rect());
+  svg.setResolution(chart->logicalDpiX());  // the chart's fonts keep their proportion to it
+  QCPPainter painter;
+  if (!painter.begin(&svg)) NotDrawn();
+  DrawChart(painter, chart);
+  painter.end();
+  return bytes;
+}
+
+// A PDF is drawn in vectors, one page of the chart's size: it prints sharp at any size.
+QByteArray PdfBytes(QCustomPlot* chart) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter pdf(&buffer);
+  pdf.setCreator(QGuiApplication::applicationDisplayName());
+  // One page unit per screen pixel, so that the chart's fonts keep their proportion to it.
+  const int dpi = chart->logicalDpiX();
+  pdf.setResolution(dpi);
+  const QSizeF points = QSizeF(chart->size()) * 72.0 / dpi;
+  pdf.setPageLayout(
+      QPageLayout(QPageSize(points, QPageSize::Point, {}, QPageSize::ExactMatch), QPageLayout::Portrait, {}));
+  QCPPainter painter;
+  if (!painter.begin(&pdf)) NotDrawn();
+  painter.setMode(QCPPainter::pmVectorized);
+  DrawChart(painter, chart);
+  painter.end();
+  return bytes;
+}
+
 // The action's text without its ellipsis: the dialog's title.
 QString TitleOf(const char* entry) {
   QString title = QString::fromUtf8(entry);
@@ -79,21 +139,33 @@ QString TitleOf(const char* entry) {
   return title;
 }
 
+// The entries of a chart's menu, in order: the action's objectName, its text (a field of
+// ExportTexts, in the five languages) and what it does with the chart once the menu has closed.
+// A new entry is one more row here.
+struct MenuEntry {
+  const char* objectName;
+  const char* ExportTexts::*text;
+  void (*run)(QCustomPlot* chart);
+};
+
+const MenuEntry kMenuEntries[] = {
+    {"SaveChartImage", &ExportTexts::save,
+     [](QCustomPlot* chart) { SaveChartImageInteractively(chart, 1.0); }},
+    {"SaveChartImageLarge", &ExportTexts::saveLarge,
+     [](QCustomPlot* chart) { SaveChartImageInteractively(chart, kLargeScale); }},
+};
+
 void ShowMenu(QCustomPlot* chart, QPoint globalPos) {
   auto* menu = new QMenu(chart);
   menu->setObjectName("ChartImageMenu");
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  QAction* save = menu->addAction(QString::fromUtf8(Texts().save));
-  save->setObjectName("SaveChartImage");
-  QAction* large = menu->addAction(QString::fromUtf8(Texts().saveLarge));
-  large->setObjectName("SaveChartImageLarge");
-  // Queued: the menu has closed and released the mouse before the file dialog opens.
-  QObject::connect(
-      save, &QAction::triggered, chart, [chart] { SaveChartImageInteractively(chart, 1.0); },
-      Qt::QueuedConnection);
-  QObject::connect(
-      large, &QAction::triggered, chart, [chart] { SaveChartImageInteractively(chart, kLargeScale); },
-      Qt::QueuedConnection);
+  for (const MenuEntry& entry : kMenuEntries) {
+    QAction* action = menu->addAction(QString::fromUtf8(Texts().*entry.text));
+    action->setObjectName(entry.objectName);
+    // Queued: the menu has closed and released the mouse before a dialog opens.
+    QObject::connect(
+        action, &QAction::triggered, chart, [chart, run = entry.run] { run(chart); }, Qt::QueuedConnection);
+  }
   AddChartDataEntries(menu, chart);
   menu->popup(globalPos);
 }
@@ -153,38 +225,14 @@ void InstallChartImageExport(QCustomPlot* chart, std::function<bool()> pointClic
 
 void SaveChartImage(QCustomPlot* chart, const QString& path, double scale) {
   const QString suffix = QFileInfo(path).suffix().toLower();
-  const int width = chart->width(), height = chart->height();
-  // Opening the file first gives the system's own reason when it cannot be written.
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) CannotWrite(path, file.errorString());
-  bool written = true;
-  QString reason;
-  if (suffix == u"svg") {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(QSize(qRound(width * scale), qRound(height * scale)));
-    svg.setViewBox(QRect(0, 0, width, height));
-    QCPPainter painter;
-    written = painter.begin(&svg);
-    if (written) {
-      chart->toPainter(&painter, width, height);
-      painter.end();
-    }
-    written = written && file.flush() && file.error() == QFileDevice::NoError;
-    reason = file.errorString();
-  } else if (suffix == u"pdf") {
-    // A PDF is drawn in vectors: it prints sharp at any size.
-    file.close();
-    written = chart->savePdf(path, width, height);
-  } else {
-    QImageWriter writer(&file, "png");
-    written = writer.write(chart->toPixmap(width, height, scale).toImage());
-    reason = writer.errorString();
-  }
-  if (!written) {
-    file.close();
-    file.remove();
-    CannotWrite(path, reason.isEmpty() ? file.errorString() : reason);
+  const QByteArray bytes = suffix == u"svg"   ? SvgBytes(chart, scale)
+                           : suffix == u"pdf" ? PdfBytes(chart)
+                                              : PngBytes(chart, scale);
+  try {
+    kernel::ReplaceFile(QFile::encodeName(path).toStdString(),
+                        std::string_view(bytes.constData(), bytes.size()));
+  } catch (const kernel::IoError& e) {
+    CannotWrite(path, QString::fromStdString(e.reason()));
   }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Chart images for worksheets: a right-click on a chart (or the menu key when it has the focus)
 // offers "Enregistrer l'image…" in the current language, and writes the chart as PNG, SVG or
-// PDF, drawn by the chart itself, at its size or at twice its size.
+// PDF, drawn by the chart itself with the result boxes the screen lays over it, at its size or
+// at twice its size.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -29,9 +30,10 @@ void SetImageFileChooser(ImageFileChooser* chooser);
 // on series points itself: a right-click on a point is then left to the screen.
 void InstallChartImageExport(QCustomPlot* chart, std::function<bool()> pointClicksTaken = {});
 
-// Writes the chart to path as PNG, SVG or PDF (by the file's suffix; PNG for any other), scale
-// times its size on screen (PDF in vectors at its size). A file that cannot be written raises kernel::IoError
-// naming it.
+// Writes the chart to path as PNG, SVG or PDF (by the file's suffix; PNG for any other), scale times its size
+// on screen (PDF in vectors at its size). The image is drawn whole first and replaces an older file only once
+// on the disk; a file that cannot be written raises kernel::IoError naming it and the system's reason, and
+// leaves an older file (or link) as it was.
 void SaveChartImage(QCustomPlot* chart, const QString& path, double scale);
 
 // Chooses a file and saves the chart at scale; a failure is shown in the standard error box.

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "platform/chart_overlay.h"
 #include "platform/screen_base.h"
 #include "platform/services.h"
 
@@ -90,6 +91,7 @@ void PrintChart(QCustomPlot* chart) {
   painter.translate(target.topLeft());
   painter.scale(target.width() / onScreen.width(), target.height() / onScreen.height());
   chart->toPainter(&painter, onScreen.width(), onScreen.height());
+  DrawBoxesOverChart(painter, chart);
   const bool handedOver = JobHandedOver(painter, printer, jobBefore);
   chart->replot();  // the on-screen layout again
   if (!handedOver) ShowPrintError(chart, printer);

@@ -15,9 +15,9 @@ class ScreenBase;
 // a printer error is shown and leaves the background white.
 void PrintScreen(ScreenBase* screen);
 
-// Chart print: the chart alone on one page of the default printer, no dialog, drawn by the chart
-// at printer resolution inside 15 % margins, keeping its on-screen proportions. No printer
-// installed, or a printer error, is shown as an error message.
+// Chart print: the chart, with the result boxes over it, alone on one page of the default printer,
+// no dialog, drawn by the chart at printer resolution inside 15 % margins, keeping its on-screen
+// proportions. No printer installed, or a printer error, is shown as an error message.
 void PrintChart(QCustomPlot* chart);
 
 // Where the chart print puts a chart of on-screen size chart on a page: inside margins of 15 % of

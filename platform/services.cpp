@@ -6,7 +6,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QThread>
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -26,6 +28,9 @@ int PrintService::newestJob(const QPrinter&) {
 bool PrintService::tookJob(const QPrinter&, int) {
   return true;
 }
+kernel::LocalDateTime ClockService::localNow() {
+  return kernel::Now();
+}
 
 namespace {
 
@@ -36,6 +41,16 @@ class BoxMessages final : public MessageService {
   }
   void error(QWidget* parent, const QString& text) override {
     QMessageBox::critical(parent, QGuiApplication::applicationDisplayName(), text);
+  }
+  int question(QWidget* parent, const QString& text, const QStringList& answers) override {
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), text,
+                    QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& answer : answers) buttons << box.addButton(answer, QMessageBox::AcceptRole);
+    box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.setEscapeButton(buttons.front());
+    box.exec();
+    return std::max(0, static_cast<int>(buttons.indexOf(box.clickedButton())));
   }
 };
 

@@ -1,10 +1,13 @@
 #pragma once
 // The platform services a screen reaches for outside itself: message boxes, the print dialog,
-// sound output and the pacing sleep. Each has a real implementation; tests install their own
+// sound output, the pacing sleep and the local time. Each has a real implementation; tests install their own
 // so that nothing blocks and every call can be checked.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <vector>
+
+#include "kernel/date_time.h"
 
 class QWidget;
 class QPrinter;
@@ -18,6 +21,9 @@ class MessageService {
   virtual void information(QWidget* parent, const QString& text) = 0;
   // The application's standard error box.
   virtual void error(QWidget* parent, const QString& text) = 0;
+  // A question with a button per answer; the first answer is the default (Enter) and the answer
+  // to Escape. Returns the index of the answer chosen.
+  virtual int question(QWidget* parent, const QString& text, const QStringList& answers) = 0;
 };
 
 class PrintService {
@@ -54,6 +60,8 @@ class ClockService {
   virtual std::int64_t nowMs() = 0;
   // Sleeps [ms] on the interface thread (the real-time run's pacing).
   virtual void sleepMs(int ms) = 0;
+  // The local date and time, which names results files.
+  virtual kernel::LocalDateTime localNow();
 };
 
 MessageService& Messages();

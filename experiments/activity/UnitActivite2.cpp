@@ -9,11 +9,10 @@
 #include "experiments/activity/activity_constants.h"
 #include "experiments/activity/activity_results_file.h"
 #include "experiments/activity/activity_texts.h"
-#include "kernel/date_time.h"
 #include "platform/chart.h"
-#include "platform/error_boundary.h"
 #include "platform/language.h"
 #include "platform/radio_group.h"
+#include "platform/results_file_save.h"
 #include "platform/services.h"
 #include "platform/sound.h"
 #include "platform/spin_edit.h"
@@ -277,7 +276,9 @@ void Tform11::FinClick() {
 }
 
 void Tform11::BitBtn7Click() {
-  platform::Guarded(this, [&] { SaveActivityResults(SpinEdit1->Value(), LastActivityRun(), kernel::Now()); });
+  platform::SaveResultsFile(
+      this, ActivityResultsFileName(platform::Clock().localNow()),
+      [&](const std::string& path) { SaveActivityResults(path, SpinEdit1->Value(), LastActivityRun()); });
 }
 
 void Tform11::BitBtn11Click() {

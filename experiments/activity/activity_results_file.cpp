@@ -29,11 +29,8 @@ std::vector<std::string> ActivityResultsLines(std::int32_t measurementsBox, cons
   return lines;
 }
 
-std::string SaveActivityResults(std::int32_t measurementsBox, const ActivityRunData& data,
-                                const kernel::LocalDateTime& when) {
-  const std::string name = ActivityResultsFileName(when);
-  kernel::WriteTextFile(name, ActivityResultsLines(measurementsBox, data));
-  return name;
+void SaveActivityResults(const std::string& path, std::int32_t measurementsBox, const ActivityRunData& data) {
+  kernel::WriteTextFile(path, ActivityResultsLines(measurementsBox, data));
 }
 
 }  // namespace noyalis::activity

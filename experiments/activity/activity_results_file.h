@@ -19,8 +19,8 @@ std::string ActivityResultsFileName(const kernel::LocalDateTime& when);
 // the number-of-measurements box.
 std::vector<std::string> ActivityResultsLines(std::int32_t measurementsBox, const ActivityRunData& data);
 
-// Writes the file in the working directory and returns its name; an I/O failure raises IoError.
-std::string SaveActivityResults(std::int32_t measurementsBox, const ActivityRunData& data,
-                                const kernel::LocalDateTime& when);
+// Writes the file at path, replacing an older one only once the new one is whole; an I/O failure
+// raises IoError and leaves the older file as it was.
+void SaveActivityResults(const std::string& path, std::int32_t measurementsBox, const ActivityRunData& data);
 
 }  // namespace noyalis::activity

@@ -19,12 +19,12 @@
 #include "experiments/class_results/class_results_texts.h"
 #include "experiments/class_results/class_table.h"
 #include "experiments/counting_statistics/gauss_or_poisson_sentences.h"
-#include "kernel/date_time.h"
 #include "platform/accessibility.h"
 #include "platform/chart.h"
 #include "platform/error_boundary.h"
 #include "platform/language.h"
 #include "platform/radio_group.h"
+#include "platform/results_file_save.h"
 #include "platform/services.h"
 #include "platform/spin_edit.h"
 #include "platform/widgets.h"
@@ -385,12 +385,13 @@ void TForm10::BitBtn11Click() {
 }
 
 void TForm10::Sauve() {
-  platform::Guarded(this, [&] {
-    const QString name = QString::fromStdString(ClassResultsFileName(kernel::Now()));
-    SaveClassResults(QFile::encodeName(QDir::current().filePath(name)).toStdString(), results_);
-    platform::Messages().information(this,
-                                     QString::fromUtf8(WordsFor(platform::LanguageCode()).saved).arg(name));
-  });
+  const std::string written =
+      platform::SaveResultsFile(this, ClassResultsFileName(platform::Clock().localNow()),
+                                [&](const std::string& path) { SaveClassResults(path, results_); });
+  if (!written.empty())
+    platform::Messages().information(
+        this,
+        QString::fromUtf8(WordsFor(platform::LanguageCode()).saved).arg(QString::fromStdString(written)));
 }
 
 void TForm10::FinClick() {

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "kernel/number_format.h"
-#include "kernel/replace_text_file.h"
+#include "kernel/text_file.h"
 
 namespace noyalis::class_results {
 
@@ -107,7 +107,7 @@ std::vector<std::string> ClassResultsLines(const ClassResults& results) {
 }
 
 void SaveClassResults(const std::string& path, const ClassResults& results) {
-  kernel::ReplaceTextFile(path, ClassResultsLines(results));
+  kernel::WriteTextFile(path, ClassResultsLines(results));
 }
 
 }  // namespace noyalis::class_results

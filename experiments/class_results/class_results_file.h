@@ -33,8 +33,8 @@ std::string ClassResultsFileName(const kernel::LocalDateTime& when);
 // The lines of the file (UTF-8) for the kind being pooled.
 std::vector<std::string> ClassResultsLines(const ClassResults& results);
 
-// Writes the file beside path and renames it over path, so that a failed write never leaves half
-// a file; an I/O failure raises IoError and leaves an older file of that name as it was.
+// Writes the file at path, replacing an older one only once the new one is whole; an I/O failure
+// raises IoError and leaves the older file as it was.
 void SaveClassResults(const std::string& path, const ClassResults& results);
 
 }  // namespace noyalis::class_results

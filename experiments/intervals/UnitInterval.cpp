@@ -8,11 +8,11 @@
 #include "experiments/intervals/interval_constants.h"
 #include "experiments/intervals/interval_results_file.h"
 #include "experiments/intervals/interval_texts.h"
-#include "kernel/date_time.h"
 #include "platform/chart.h"
-#include "platform/error_boundary.h"
 #include "platform/language.h"
 #include "platform/radio_group.h"
+#include "platform/results_file_save.h"
+#include "platform/services.h"
 #include "platform/spin_edit.h"
 #include "platform/widgets.h"
 
@@ -273,9 +273,10 @@ void TForm2::BitBtn11Click() {
 
 void TForm2::Sauve() {
   if (isRunning()) return;
-  platform::Guarded(this, [&] {
-    SaveIntervalResults(SpinEdit1->Value(), SpinEdit3->Value(), LastIntervalRun(), kernel::Now());
-  });
+  platform::SaveResultsFile(
+      this, IntervalResultsFileName(platform::Clock().localNow()), [&](const std::string& path) {
+        SaveIntervalResults(path, SpinEdit1->Value(), SpinEdit3->Value(), LastIntervalRun());
+      });
 }
 
 void TForm2::FinClick() {

@@ -1,7 +1,7 @@
 #include "experiments/intervals/interval_results_file.h"
 
 #include "kernel/number_format.h"
-#include "kernel/replace_text_file.h"
+#include "kernel/text_file.h"
 
 namespace noyalis::intervals {
 
@@ -25,11 +25,9 @@ std::vector<std::string> IntervalResultsLines(std::int32_t measurementsBox, std:
   return lines;
 }
 
-std::string SaveIntervalResults(std::int32_t measurementsBox, std::int32_t classWidthBox,
-                                const IntervalRunData& data, const kernel::LocalDateTime& when) {
-  const std::string name = IntervalResultsFileName(when);
-  kernel::ReplaceTextFile(name, IntervalResultsLines(measurementsBox, classWidthBox, data));
-  return name;
+void SaveIntervalResults(const std::string& path, std::int32_t measurementsBox, std::int32_t classWidthBox,
+                         const IntervalRunData& data) {
+  kernel::WriteTextFile(path, IntervalResultsLines(measurementsBox, classWidthBox, data));
 }
 
 }  // namespace noyalis::intervals

@@ -18,9 +18,9 @@ std::string IntervalResultsFileName(const kernel::LocalDateTime& when);
 std::vector<std::string> IntervalResultsLines(std::int32_t measurementsBox, std::int32_t classWidthBox,
                                               const IntervalRunData& data);
 
-// Writes the file in the working directory and returns its name. An I/O failure raises IoError
-// and leaves an older file of that name as it was.
-std::string SaveIntervalResults(std::int32_t measurementsBox, std::int32_t classWidthBox,
-                                const IntervalRunData& data, const kernel::LocalDateTime& when);
+// Writes the file at path, replacing an older one only once the new one is whole; an I/O failure
+// raises IoError and leaves the older file as it was.
+void SaveIntervalResults(const std::string& path, std::int32_t measurementsBox, std::int32_t classWidthBox,
+                         const IntervalRunData& data);
 
 }  // namespace noyalis::intervals

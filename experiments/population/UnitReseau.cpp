@@ -14,7 +14,6 @@
 #include "experiments/population/population_state.h"
 #include "experiments/population/population_texts.h"
 #include "experiments/population/string_grid.h"
-#include "kernel/date_time.h"
 #include "kernel/error.h"
 #include "platform/chart.h"
 #include "platform/edge_points.h"
@@ -22,6 +21,7 @@
 #include "platform/focus_leave.h"
 #include "platform/language.h"
 #include "platform/radio_group.h"
+#include "platform/results_file_save.h"
 #include "platform/services.h"
 #include "platform/sound.h"
 #include "platform/spin_edit.h"
@@ -469,11 +469,9 @@ void TForm8::Chart2ClickSeries(QCPAbstractPlottable* series, double t, double n,
 
 void TForm8::BitBtn7Click() {
   if (isRunning()) return;
-  platform::Guarded(this, [&] {
-    const PopulationState& state = Population();
-    const ExportHeader idle{unitName().toStdString(), Edit12->text().toStdString(), state.alive};
-    SavePopulationExport(state, idle, kernel::Now());
-  });
+  const ExportHeader idle{unitName().toStdString(), Edit12->text().toStdString(), Population().alive};
+  platform::SaveResultsFile(this, PopulationExportFileName(platform::Clock().localNow()),
+                            [&](const std::string& path) { SavePopulationExport(path, Population(), idle); });
 }
 
 void TForm8::ImpressionClick() {

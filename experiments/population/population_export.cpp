@@ -39,11 +39,8 @@ std::vector<std::string> PopulationExportLines(const PopulationState& state, con
   return lines;
 }
 
-std::string SavePopulationExport(const PopulationState& state, const ExportHeader& idle,
-                                 const kernel::LocalDateTime& when) {
-  const std::string name = PopulationExportFileName(when);
-  kernel::WriteTextFile(name, PopulationExportLines(state, idle));
-  return name;
+void SavePopulationExport(const std::string& path, const PopulationState& state, const ExportHeader& idle) {
+  kernel::WriteTextFile(path, PopulationExportLines(state, idle));
 }
 
 std::string CurvePointMessage(long double t, const std::string& unitName, std::int32_t unit, long double n,

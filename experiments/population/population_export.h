@@ -25,10 +25,9 @@ struct ExportHeader {
 // run the first two lines are the run's own; before any run they come from idle and no row follows.
 std::vector<std::string> PopulationExportLines(const PopulationState& state, const ExportHeader& idle);
 
-// Writes the file in the working directory and returns its name; an I/O failure raises IoError
-// and changes nothing in the state.
-std::string SavePopulationExport(const PopulationState& state, const ExportHeader& idle,
-                                 const kernel::LocalDateTime& when);
+// Writes the file at path, replacing an older one only once the new one is whole; an I/O failure
+// raises IoError, leaves the older file as it was and changes nothing in the state.
+void SavePopulationExport(const std::string& path, const PopulationState& state, const ExportHeader& idle);
 
 // The message for a clicked curve point: " t = 5 années  N = 97   ( No = 100 )    ". The unit name
 // is put in the plural with an "s", except units 8 … 10 whose names are plural already.

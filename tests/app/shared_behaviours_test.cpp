@@ -1,7 +1,13 @@
 // What every screen does alike, over one table of screens: the return button closes it, also
 // during a run (the run stops, keeps nothing half-done, and then the screen closes); the page
 // button prints it and gives it its background back; a save before any run writes the header of
-// the results file only; every chart gives its data to spreadsheets, copied and as a CSV file.
+// the results file only; a second save under the same name asks, in the screen's language,
+// whether to keep both (the default) or replace the older file; every chart gives its data to
+// spreadsheets, copied and as a CSV file. Over a table of every writer: a write that fails part
+// way leaves the older file (or link) whole, nothing beside, and says why.
+#include <qcustomplot.h>
+#include <sys/resource.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +18,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -22,6 +30,7 @@
 #include "experiments/activity/UnitActivite2.h"
 #include "experiments/activity/activity_run_data.h"
 #include "experiments/class_results/UnitResultatsClasse.h"
+#include "experiments/class_results/class_results_file.h"
 #include "experiments/counter_picture/Unitcrab.h"
 #include "experiments/dice/UnitDecroissanceExponentielle.h"
 #include "experiments/intervals/UnitInterval.h"
@@ -31,6 +40,8 @@
 #include "experiments/thickness_series/UnitAbsorption123.h"
 #include "platform/chart.h"
 #include "platform/chart_image_export.h"
+#include "platform/language.h"
+#include "platform/results_file_save.h"
 #include "platform/screen_base.h"
 #include "platform/widgets.h"
 #include "support/isolated_suite.h"
@@ -198,9 +209,76 @@ QStringList CsvFields(const QString& line) {
 
 using SeriesPoints = std::vector<std::vector<std::pair<double, double>>>;
 
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool StartsWithPdf(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+}
+
+// Saves with the save button of the screen of kScreens named name.
+void SaveOn(std::string_view name) {
+  const ScreenRow& s =
+      *std::find_if(std::begin(kScreens), std::end(kScreens), [&](auto& r) { return name == r.name; });
+  const std::unique_ptr<platform::ScreenBase> screen = s.make();
+  screen->show();
+  CLICK_BUTTON(screen.get(), s.save);
+}
+
+// The chart menu's file dialog, answering with one file.
+struct ChartFile final : platform::ImageFileChooser {
+  QString chooseImageFile(QWidget*, const QString&, const QString&, const QStringList&) override {
+    return name;
+  }
+  QString name;
+};
+
+// Saves the interval screen's Chart3 as name through its image menu.
+void SaveChart(const char* name) {
+  ChartFile chooser;
+  chooser.name = name;
+  platform::SetImageFileChooser(&chooser);
+  TForm2 screen;
+  screen.show();
+  platform::SaveChartImageInteractively(screen.findChild<QCustomPlot*>("Chart3"), 1.0);
+  platform::SetImageFileChooser(nullptr);
+}
+
+const std::pair<const char*, std::function<void()>> kWriters[] = {
+    {"activity results", [] { SaveOn("Tform11"); }},
+    {"interval results", [] { SaveOn("TForm2"); }},
+    {"population export", [] { SaveOn("TForm8"); }},
+    {"class results",
+     [] {
+       platform::SaveResultsFile(nullptr, "classe.txt", [](const std::string& path) {
+         class_results::SaveClassResults(path, class_results::ClassResults());
+       });
+     }},
+    {"chart PNG", [] { SaveChart("chart.png"); }},
+    {"chart SVG", [] { SaveChart("chart.svg"); }},
+    {"chart PDF", [] { SaveChart("chart.pdf"); }},
+};
+
+// Every name under the working directory, hidden ones too.
+QStringList AllNames() {
+  const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+  return QDir().entryList(all) + QDir("kept").entryList(all);
+}
+
+// Runs save with files limited to 32 bytes, less than any writer writes: the write stops part
+// way, as on a full disk.
+void WithFilesOf32Bytes(const std::function<void()>& save) {
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const rlimit small{32, saved.rlim_max};
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead
+  setrlimit(RLIMIT_FSIZE, &small);
+  save();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, handler);
 }
 
 }  // namespace
@@ -233,6 +311,19 @@ class SharedBehavioursTest : public test::IsolatedSuite {
     AddScreens([](const ScreenRow&) { return true; });
   }
   void everyChartGivesItsDataToSpreadsheets();
+  void aSecondSaveUnderTheSameNameAsks_data() {
+    AddScreens([](const ScreenRow& s) { return s.save; });
+  }
+  void aSecondSaveUnderTheSameNameAsks();
+  void aFailedWriteKeepsTheOlderFileAndSaysWhy_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("throughALink");
+    for (int i = 0; i < int(std::size(kWriters)); ++i) {
+      QTest::newRow(kWriters[i].first) << i << false;
+      QTest::newRow(qPrintable(QString(kWriters[i].first) + ", through a link")) << i << true;
+    }
+  }
+  void aFailedWriteKeepsTheOlderFileAndSaysWhy();
 };
 
 void SharedBehavioursTest::returnClosesTheScreen() {
@@ -323,9 +414,62 @@ void SharedBehavioursTest::saveBeforeAnyRunWritesTheHeaderOnly() {
   const QStringList files = QDir().entryList(QDir::Files);
   QCOMPARE(files.size(), 1);
   QVERIFY2(QRegularExpression(s.first.name).match(files.front()).hasMatch(), qPrintable(files.front()));
-  QFile file(files.front());
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  QCOMPARE(file.readAll(), s.first.bytes);
+  QCOMPARE(Bytes(files.front()), s.first.bytes);
+}
+
+// The test clock stands still, so that every save falls in the same minute (and second).
+void SharedBehavioursTest::aSecondSaveUnderTheSameNameAsks() {
+  QFETCH(int, row);
+  const ScreenRow& s = kScreens[row];
+  platform::SetLanguageCode("DE");
+  const std::unique_ptr<platform::ScreenBase> screen = s.make();
+  screen->show();
+  CLICK_BUTTON(screen.get(), s.save);
+  const QString first = QDir().entryList(QDir::Files).front();
+  const QString second = QString(first).replace(".txt", "(2).txt");
+  const QByteArray saved = Bytes(first);
+  QFile(first).resize(3);              // what the second save must not lose
+  CLICK_BUTTON(screen.get(), s.save);  // Enter: keep both
+  QCOMPARE(services->messages.all().back().answers, QStringList({"Beide behalten", "Ersetzen"}));
+  QVERIFY2(services->messages.questions().front().contains(second),
+           qPrintable(services->messages.questions()[0]));
+  QCOMPARE(Bytes(first), saved.left(3));
+  QCOMPARE(Bytes(second), saved);
+  services->messages.answerQuestionsWith(1);  // replace
+  CLICK_BUTTON(screen.get(), s.save);
+  QCOMPARE(services->messages.questions().size(), 2);
+  QCOMPARE(QDir().entryList(QDir::Files).size(), 2);
+  QCOMPARE(Bytes(first), saved);
+}
+
+void SharedBehavioursTest::aFailedWriteKeepsTheOlderFileAndSaysWhy() {
+  QFETCH(int, row);
+  QFETCH(bool, throughALink);
+  const auto& save = kWriters[row].second;
+  save();  // the older file
+  const QString file = QDir().entryList(QDir::Files).front();
+  const QString older = throughALink ? "kept/older" : file;
+  QVERIFY(QDir().mkpath("kept"));
+  if (throughALink) QVERIFY(QFile::rename(file, older) && QFile::link(older, file));
+  QVERIFY(QFile(older).resize(5));  // an older file unlike any new one
+  const QByteArray olderBytes = Bytes(older);
+  const QStringList names = AllNames();
+  services->messages.answerQuestionsWith(1);  // replace it
+
+  WithFilesOf32Bytes(save);
+  QCOMPARE(Bytes(older), olderBytes);
+  QCOMPARE(AllNames(), names);
+  QCOMPARE(QFileInfo(file).isSymLink(), throughALink);
+  QCOMPARE(services->messages.errors().size(), 1);
+  const QString error = services->messages.errors().front();
+  QVERIFY2(error.contains(file) && error.endsWith(std::strerror(EFBIG)), qPrintable(error));
+
+  services->messages.clear();
+  save();
+  QVERIFY(services->messages.errors().isEmpty());
+  QCOMPARE(AllNames(), names);
+  QCOMPARE(QFileInfo(file).isSymLink(), throughALink);
+  QVERIFY(Bytes(older).size() > 32);
 }
 
 // After a run where the screen has one: every point of every series drawn, copied with the user's

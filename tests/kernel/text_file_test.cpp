@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "kernel/error.h"
+#include "kernel/free_file_name.h"
 
 namespace noyalis::kernel {
 namespace {
@@ -115,6 +116,18 @@ TEST_F(TextFileTest, RefusesWhatIsNotARegularFile) {
       ::close(reader);
     }
   }
+}
+
+// A link leading nowhere holds its name too.
+TEST_F(TextFileTest, AFreeNameTakesACounterBeforeTheEnding) {
+  for (const char* taken : {"a.txt", "a(2).txt", "noending"}) WriteTextFile((dir_ / taken).string(), {});
+  fs::create_symlink("nowhere", dir_ / "link.txt");
+  const std::pair<const char*, const char*> kCases[] = {{"free.txt", "free.txt"},
+                                                        {"a.txt", "a(3).txt"},
+                                                        {"noending", "noending(2)"},
+                                                        {"link.txt", "link(2).txt"}};
+  for (const auto& [name, expected] : kCases)
+    EXPECT_EQ(FreeFileName((dir_ / name).string()), (dir_ / expected).string()) << name;
 }
 
 }  // namespace

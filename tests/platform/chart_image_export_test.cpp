@@ -1,11 +1,14 @@
-// Chart images: the right-click menu in every language, PNG, SVG and PDF files drawn by the chart,
-// at its size or twice it, the dialog starting in the working directory, a clear error when the
-// file cannot be written, and right-clicks on points left to the screens that use them.
+// Chart images: the right-click menu in every language, PNG, SVG and PDF files drawn by the chart
+// with the result boxes the screen lays over it, at its size or twice it, the dialog starting in
+// the working directory, a clear error when the file cannot be written, and right-clicks on points
+// left to the screens that use them.
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -46,12 +49,18 @@ struct ScopedChooser {
   ScriptedChooser chooser;
 };
 
-// A screen-like window holding one chart with bars and points.
+// A screen-like window holding one chart with bars and points, a result box laid over the chart,
+// and a box under it and a hidden caption over it that no image shows.
 struct ChartScreen {
   ChartScreen() {
     window.setObjectName("TFormTest");
     window.resize(500, 400);
+    (new QLineEdit("under the chart", &window))->setGeometry(20, 20, 120, 24);
     chart = new Chart(&window, "Chart1", {10, 10, 400, 300});
+    box = new QLineEdit("0.0421", &window);
+    box->setGeometry(30, 270, 80, 24);
+    (new QLabel("hidden caption", &window))->setGeometry(30, 240, 120, 20);
+    window.findChild<QLabel*>()->hide();
     bars = chart->addBars("Series1", "Mesures", QPen(Qt::red), QBrush(Qt::gray));
     points = chart->addPoints("Series2", "Poisson", QCPScatterStyle::ssCircle, 6, Qt::blue, Qt::black);
     const std::vector<double> x = {1, 2, 3, 4, 5}, y = {2, 5, 9, 5, 2};
@@ -62,6 +71,7 @@ struct ChartScreen {
   }
   QWidget window;
   Chart* chart;
+  QLineEdit* box;
   QCPBars* bars;
   QCPGraph* points;
 };
@@ -177,10 +187,19 @@ void ChartImageExportTest::writesEachFormatAtItsSize() {
     for (int y = 0; y < image.height() && !red; ++y)
       for (int x = 0; x < image.width() && !red; ++x) red = image.pixelColor(x, y) == QColor(Qt::red);
     QVERIFY(red);
+    // The result box over the chart, as on screen inside its frame (whose rounded corners show
+    // what lies under the box).
+    const QRect inside = screen.box->rect().adjusted(2, 2, -2, -2);
+    const QRect onChart = inside.translated(screen.box->pos() - screen.chart->pos());
+    if (scale == 1)
+      QCOMPARE(image.copy(onChart).convertToFormat(QImage::Format_RGB32),
+               screen.box->grab(inside).toImage().convertToFormat(QImage::Format_RGB32));
   }
   if (file.endsWith(".svg")) {
     QVERIFY(bytes.contains("<svg"));
     QVERIFY(bytes.contains("viewBox=\"0 0 400 300\""));
+    QVERIFY(bytes.contains("0.0421"));
+    QVERIFY(!bytes.contains("hidden caption") && !bytes.contains("under the chart"));
   }
 }
 

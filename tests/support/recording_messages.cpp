@@ -11,8 +11,13 @@ QStringList RecordingMessages::texts(Kind kind) const {
   return result;
 }
 
-void RecordingMessages::record(Kind kind, QWidget* parent, const QString& text) {
-  messages_.push_back({kind, text, parent});
+int RecordingMessages::question(QWidget* parent, const QString& text, const QStringList& answers) {
+  record(Kind::Question, parent, text, answers);
+  return answer_;
+}
+
+void RecordingMessages::record(Kind kind, QWidget* parent, const QString& text, const QStringList& answers) {
+  messages_.push_back({kind, text, parent, answers});
   if (onShow_) onShow_(messages_.back());
 }
 

@@ -268,7 +268,8 @@ TEST(ActivityResultsFile, ASmallRunIsWrittenByteForByte) {
   std::filesystem::create_directories(dir);
   const auto old = std::filesystem::current_path();
   std::filesystem::current_path(dir);
-  const std::string name = SaveActivityResults(5, data, {2024, 12, 8, 14, 35, 10});
+  const std::string name = ActivityResultsFileName({2024, 12, 8, 14, 35, 10});
+  SaveActivityResults(name, 5, data);
   const std::string bytes = ReadBytes(name);
   std::filesystem::current_path(old);
 

@@ -1,10 +1,8 @@
 // The interval model: class indices, the two laws and their rejections, the non-decay fractions
 // and their fit, the duration label, the time slices and the results file.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cmath>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -16,7 +14,6 @@
 #include "experiments/intervals/interval_results_file.h"
 #include "experiments/intervals/interval_run.h"
 #include "kernel/error.h"
-#include "kernel/replace_text_file.h"
 #include "kernel/uniform_random.h"
 
 namespace noyalis::intervals {
@@ -305,49 +302,20 @@ TEST(IntervalResultsFile, ScriptedRunByteForByte) {
   const fs::path previous = fs::current_path();
   fs::current_path(dir);
   const kernel::LocalDateTime when{2024, 12, 8, 14, 35, 10};
-  EXPECT_EQ(SaveIntervalResults(250, 30, data, when), "20241208_14_35_intervalles.txt");
+  EXPECT_EQ(IntervalResultsFileName(when), "20241208_14_35_intervalles.txt");
+  SaveIntervalResults("20241208_14_35_intervalles.txt", 250, 30, data);
   EXPECT_EQ(ReadFile("20241208_14_35_intervalles.txt"), expected);
 
   // Before any run: the four header lines and a mean of 0.
   const IntervalRunData none;
-  SaveIntervalResults(10'000, 100, none, when);
+  SaveIntervalResults("20241208_14_35_intervalles.txt", 10'000, 100, none);
   EXPECT_EQ(ReadFile("20241208_14_35_intervalles.txt"),
             "nb de mesures  ; 10000\r\n"
             "moyenne en microseconde :  0.00000000000000E+0000\r\n"
             "largeur des classes de l'histogramme en microseconde ; 100\r\n"
             "kk ; DeltaT[kk] ; histo_dt_non_desinteg[2,kk] ; nbtr[2,kk]\r\n");
-  EXPECT_FALSE(fs::exists("20241208_14_35_intervalles.txt.tmp"));
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);  // nothing left beside
   fs::current_path(previous);
-  fs::remove_all(dir);
-}
-
-// A save that fails, while writing or while renaming, reports it and leaves the older file whole.
-TEST(IntervalResultsFile, AFailedSaveKeepsTheOlderFile) {
-  const fs::path dir = fs::temp_directory_path() / "noyalis_interval_replace_test";
-  fs::create_directories(dir);
-  const std::string path = (dir / "old.txt").string();
-  kernel::ReplaceTextFile(path, {"older"});
-  const std::vector<std::string> longText(2000, std::string(60, 'x'));
-
-  // A file-size limit stops the writing part way (the signal it raises is ignored, the write fails).
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
-  EXPECT_THROW(kernel::ReplaceTextFile(path, longText), kernel::IoError);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, oldHandler);
-  EXPECT_EQ(ReadFile(path), "older\r\n");
-  EXPECT_FALSE(fs::exists(path + ".tmp"));
-
-  // A directory of that name cannot be replaced by a file.
-  const std::string taken = (dir / "taken").string();
-  fs::create_directories(taken);
-  EXPECT_THROW(kernel::ReplaceTextFile(taken, {"text"}), kernel::IoError);
-  EXPECT_TRUE(fs::is_directory(taken));
-  EXPECT_FALSE(fs::exists(taken + ".tmp"));
   fs::remove_all(dir);
 }
 

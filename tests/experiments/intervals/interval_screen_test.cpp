@@ -13,10 +13,13 @@
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 #include "experiments/intervals/UnitInterval.h"
 #include "experiments/intervals/interval_laws.h"
+#include "experiments/intervals/interval_results_file.h"
 #include "experiments/intervals/interval_run.h"
 #include "experiments/intervals/interval_run_data.h"
 #include "kernel/error.h"
@@ -307,18 +310,17 @@ void IntervalScreenTest::saveWritesTheLastRunWithTheBoxValues() {
 void IntervalScreenTest::aFailedSaveIsReported() {
   TForm2 screen;
   screen.show();
-  // Every name the save could take this minute or the next is a directory.
-  const QDateTime now = QDateTime::currentDateTime();
-  for (const QDateTime& t : {now, now.addSecs(60)})
-    QVERIFY(QDir().mkpath(t.toString("yyyyMMdd_hh_mm") + "_intervalles.txt"));
+  // The save's name is a directory, and the user chooses to replace it.
+  const QString name = QString::fromStdString(intervals::IntervalResultsFileName(services->clock.local));
+  QVERIFY(QDir().mkpath(name));
+  services->messages.answerQuestionsWith(1);
   CLICK_BUTTON(&screen, "BitBtn4");
-  QCOMPARE(services->messages.errors().size(), 1);
-  QVERIFY(services->messages.errors().front().contains("intervalles.txt"));
+  QCOMPARE(services->messages.errors(),
+           QStringList(QString::fromUtf8("Le fichier «\u00A0%1\u00A0» n'a pas pu être enregistré\u00A0: %2")
+                           .arg(name, strerror(EISDIR))));
   QVERIFY(screen.isVisible());
-  for (const QDateTime& t : {now, now.addSecs(60)}) {
-    QVERIFY(QFileInfo(t.toString("yyyyMMdd_hh_mm") + "_intervalles.txt").isDir());
-    QVERIFY(QDir().rmdir(t.toString("yyyyMMdd_hh_mm") + "_intervalles.txt"));
-  }
+  QVERIFY(QFileInfo(name).isDir());
+  QVERIFY(QDir().rmdir(name));
   QVERIFY(ResultFiles().isEmpty());  // nothing left beside
 }
 

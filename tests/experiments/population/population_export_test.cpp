@@ -99,8 +99,9 @@ TEST(PopulationExport, FileByteForByte) {
   const kernel::LocalDateTime when{2024, 12, 8, 14, 35, 7};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::string name = SavePopulationExport(c.state, c.idle, when);
+    const std::string name = PopulationExportFileName(when);
     EXPECT_EQ(name, "241208_14_35_07_reseau.txt");
+    SavePopulationExport(name, c.state, c.idle);
     EXPECT_EQ(Bytes(name), c.expected);
   }
   fs::current_path(before);
@@ -116,7 +117,7 @@ TEST(PopulationExport, UnwritableTargetRaisesAndKeepsTheHistory) {
   const fs::path before = fs::current_path();
   fs::current_path(dir);
   try {
-    SavePopulationExport(state, {}, when);
+    SavePopulationExport(PopulationExportFileName(when), state, {});
     ADD_FAILURE() << "no error";
   } catch (const kernel::IoError& e) {
     EXPECT_NE(std::string(e.what()).find(PopulationExportFileName(when)), std::string::npos) << e.what();

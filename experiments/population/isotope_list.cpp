@@ -53,7 +53,7 @@ AtomRow ParseEntry(std::string_view line, const std::string& fileName, std::size
   if (error != std::errc() || end != mass.data() + mass.size() || row.mass < 0)
     Malformed(fileName, number, "la masse \"" + std::string(mass) + "\" n'est pas un nombre entier");
   const std::optional<long double> value = ParseDecimalReal(lambda);
-  if (!value || *value < 0)
+  if (!value || !IsDecayConstant(*value))
     Malformed(fileName, number,
               "lambda \"" + std::string(lambda) + "\" n'est pas un nombre positif avec un point décimal");
   row.lambda = *value;

@@ -1,11 +1,13 @@
 // What every screen does alike, over one table of screens: the return button closes it, also
 // during a run (the run stops, keeps nothing half-done, and then the screen closes); the page
 // button prints it and gives it its background back; a save before any run writes the header of
-// the results file only.
+// the results file only; a held key acts once; Delete in a box edits it.
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
@@ -56,6 +58,7 @@ struct ScreenRow {
   std::function<bool()> stored = nullptr;  // whether the run record holds a finished run
   const char* save = nullptr;              // writes the results file
   FirstFile first = {};
+  const char* box = nullptr;  // a number box the user types into
 };
 
 template <class Screen>
@@ -83,7 +86,8 @@ const ScreenRow kScreens[] = {
                "nb de mesures  ; 100 ; 0\r\n"
                "moyenne calcul\xE9"
                "e :  0.00000000000000E+0000\r\n"
-               "kk ; ni[kk] ; histo_desinteg =nbdes0[kk]\r\n"}},
+               "kk ; ni[kk] ; histo_desinteg =nbdes0[kk]\r\n"},
+     .box = "SpinEdit1"},
     {.name = "TForm2",
      .make = Make<TForm2>,
      .back = "BitBtn2",
@@ -97,29 +101,38 @@ const ScreenRow kScreens[] = {
                "nb de mesures  ; 10000\r\n"
                "moyenne en microseconde :  0.00000000000000E+0000\r\n"
                "largeur des classes de l'histogramme en microseconde ; 100\r\n"
-               "kk ; DeltaT[kk] ; histo_dt_non_desinteg[2,kk] ; nbtr[2,kk]\r\n"}},
+               "kk ; DeltaT[kk] ; histo_dt_non_desinteg[2,kk] ; nbtr[2,kk]\r\n"},
+     .box = "SpinEdit1"},
     {.name = "TForm4",
      .make = Make<TForm4>,
      .back = "BitBtn2",
      .page = "BitBtn8",
      .start = "Button5",
      .result = "Edit5",
-     .stored = [] { return absorption::AbsorptionTable().measured(5); }},
+     .stored = [] { return absorption::AbsorptionTable().measured(5); },
+     .box = "SpinEdit1"},
     {.name = "TForm5",
      .make = Make<TForm5>,
      .back = "BitBtn2",
      .page = "BitBtn3",
      .start = "Button0",
      .result = "Edit0",
-     .stored = [] { return absorption::LeadAbsorptionTable().measured(0); }},
+     .stored = [] { return absorption::LeadAbsorptionTable().measured(0); },
+     .box = "SpinEdit1"},
     {.name = "TForm6",
      .make = Make<TForm6>,
      .back = "BitBtn2",
      .page = "BitBtn8",
      .start = "Button9",
      .result = "Edit1",
-     .stored = [] { return absorption::DistanceTable().measured(2); }},
-    {.name = "TForm7", .make = Make<TForm7>, .back = "BitBtn2", .start = "BitBtn1", .result = "Edit10"},
+     .stored = [] { return absorption::DistanceTable().measured(2); },
+     .box = "SpinEdit1"},
+    {.name = "TForm7",
+     .make = Make<TForm7>,
+     .back = "BitBtn2",
+     .start = "BitBtn1",
+     .result = "Edit10",
+     .box = "SpinEdit1"},
     {.name = "TForm8",
      .make = MakePopulation,
      .back = "BitBtn2",
@@ -130,14 +143,16 @@ const ScreenRow kScreens[] = {
                R"(^\d{6}_\d\d_\d\d_\d\d_reseau\.txt$)",
                "ann\xE9"
                "e\r\nCs 137 ;  reste = ; 100\r\n"
-               " t         ;      n    ;       delta n \r\n"}},
+               " t         ;      n    ;       delta n \r\n"},
+     .box = "SpinEdit3"},
     {.name = "Tform100",
      .make = Make<Tform100>,
      .back = "BitBtn4",
      .page = "BitBtn3",
      .background = platform::kLightGreen,
      .start = "BitBtn1",
-     .result = "Label36"},
+     .result = "Label36",
+     .box = "SpinEdit1"},
 };
 
 // One data row per screen of the table that has what the test needs.
@@ -178,6 +193,14 @@ class SharedBehavioursTest : public test::IsolatedSuite {
     AddScreens([](const ScreenRow& s) { return s.save; });
   }
   void saveBeforeAnyRunWritesTheHeaderOnly();
+  void heldKeysActOnce_data() {
+    AddScreens([](const ScreenRow&) { return true; });
+  }
+  void heldKeysActOnce();
+  void deleteInABoxEditsItOutsideARun_data() {
+    AddScreens([](const ScreenRow& s) { return s.box; });
+  }
+  void deleteInABoxEditsItOutsideARun();
 };
 
 void SharedBehavioursTest::returnClosesTheScreen() {
@@ -271,6 +294,43 @@ void SharedBehavioursTest::saveBeforeAnyRunWritesTheHeaderOnly() {
   QFile file(files.front());
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), s.first.bytes);
+}
+
+// Held down, the pause and stop keys act once (one message at most), and Space clicks its button once.
+void SharedBehavioursTest::heldKeysActOnce() {
+  QFETCH(int, row);
+  const ScreenRow& s = kScreens[row];
+  const std::unique_ptr<platform::ScreenBase> screen = s.make();
+  screen->show();
+  REQUIRE_CHILD(button, QAbstractButton, screen.get(), s.start ? s.start : s.back);
+  int clicks = 0;
+  connect(button, &QAbstractButton::clicked, screen.get(), [&] { ++clicks; });
+  button->setFocus();
+  // Space before Escape: Escape closes the dice screen.
+  for (const Qt::Key key : {Qt::Key_Pause, Qt::Key_Delete, Qt::Key_Space, Qt::Key_Escape}) {
+    services->messages.clear();
+    test::HoldKey(button, key);
+    QVERIFY2(services->messages.all().size() <= 1,
+             qPrintable(QString("key %1: %2").arg(key, 0, 16).arg(services->messages.all().size())));
+  }
+  QCOMPARE(clicks, 1);
+}
+
+// Outside a run, Delete in a number box edits the box: no stop, no message.
+void SharedBehavioursTest::deleteInABoxEditsItOutsideARun() {
+  QFETCH(int, row);
+  const ScreenRow& s = kScreens[row];
+  const std::unique_ptr<platform::ScreenBase> screen = s.make();
+  screen->show();
+  REQUIRE_CHILD(box, QAbstractSpinBox, screen.get(), s.box);
+  auto* edit = box->findChild<QLineEdit*>();
+  box->setFocus();
+  edit->setCursorPosition(0);
+  const QString before = edit->text();
+  QTest::keyClick(box, Qt::Key_Delete);
+  QCOMPARE(edit->text(), before.mid(1));
+  QVERIFY(services->messages.all().empty());
+  QVERIFY(screen->isVisible());
 }
 
 QTEST_MAIN(SharedBehavioursTest)

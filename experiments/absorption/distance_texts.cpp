@@ -33,6 +33,7 @@ constexpr platform::TextEntry FR[] = {
   {"Label5", Name, "moyenne"},
   {"Label8", Name, "écart type"},
   {"Label6", Name, "d (coefficient de détermination r²)"},
+  {"EcartType", Name, "écart type en cours"},
 };
 
 constexpr platform::TextEntry UK[] = {

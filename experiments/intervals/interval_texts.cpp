@@ -60,6 +60,7 @@ constexpr platform::TextEntry UK[] = {
   {"Label8", Name, "1/average"},
   {"Label12", Name, "number of classes"},
   {"Label14", Name, "d (coefficient of determination r²)"},
+  {"Label4", Name, "slope"},
 };
 
 constexpr platform::TextEntry IT[] = {

@@ -87,9 +87,9 @@ void Walk(QAccessibleInterface* iface, QHash<QWidget*, QString>& names) {
   for (int i = 0; i < iface->childCount(); ++i) Walk(iface->child(i), names);
 }
 
-// "Edit22", "Button3", "RadioGroup1_item0": made like a system name, or the control's own.
+// "Edit22", "Button3", "RadioGroup1_item0", "EcartType": made like a system name, or the control's own.
 bool LooksLikeASystemName(const QString& name, const QWidget* control) {
-  static const QRegularExpression kSystemName(QStringLiteral("^[A-Za-z_]+\\d+\\w*$"));
+  static const QRegularExpression kSystemName(QStringLiteral("^([A-Za-z_]+\\d+\\w*|[A-Z][a-z]+[A-Z]\\w*)$"));
   return kSystemName.match(name).hasMatch() || name == control->objectName();
 }
 

@@ -21,6 +21,8 @@ namespace noyalis::platform {
 
 namespace {
 constexpr QSize kClientSize{800, 600};  // [px]
+const QString kBackgroundName = QStringLiteral("BackgroundPicture");
+constexpr QColor kCaptionYellow{255, 255, 0};
 
 // The keys that edit what a box holds.
 bool EditsText(int key) {
@@ -36,8 +38,6 @@ bool IsEditableBox(const QWidget* w) {
   if (auto* plain = qobject_cast<const QPlainTextEdit*>(w)) return !plain->isReadOnly();
   return false;
 }
-const QString kBackgroundName = QStringLiteral("BackgroundPicture");
-constexpr QColor kCaptionYellow{255, 255, 0};
 }  // namespace
 
 ScreenBase::ScreenBase(QWidget* parent, const QString& objectName, QColor normalBackground)

@@ -408,20 +408,18 @@ void TForm8::StringGrid1MouseUp(int row) {
 }
 
 void TForm8::Edit7Exit() {
-  // The message box of a refusal takes the focus from the entry: that is no second leave.
-  if (isRunning() || refusing_) return;
+  if (isRunning()) return;
   PopulationState& state = Population();
   if (state.selectedAtom == state.NewAtomRow) {
     const QString text = Edit7->text();
     const std::optional<long double> lambda = ParseLambdaEntry(text.toStdString());
     if (!lambda) {
       // λ and the step probability stay as they were, and the entry shows that its value is not
-      // in use; the refusal is told once, not again each time the entry is left unchanged.
+      // in use. The refusal is told once: not again each time the entry is left unchanged, nor
+      // when the message box itself takes the focus from the entry.
       if (refusedText_ == text) return;
       setLambdaRefused(text);
-      refusing_ = true;
       platform::Messages().error(this, QString::fromStdString(LambdaEntryError(text.toStdString())));
-      refusing_ = false;
       return;
     }
     state.atoms[state.NewAtomRow].lambda = *lambda;

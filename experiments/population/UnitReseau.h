@@ -80,7 +80,6 @@ class TForm8 : public noyalis::platform::ScreenBase, private noyalis::population
 
   noyalis::population::RunSeams seams_;
   std::optional<QString> refusedText_;  // the λ entry refused and told, until it is edited
-  bool refusing_ = false;               // the refusal's message box is open
 
   QLabel *Label12, *Label2, *Label3, *Label11, *Label14, *Label15, *Taille;
   QPushButton *BitBtn1, *BitBtn2, *BitBtn3, *BitBtn7;

@@ -75,6 +75,8 @@ constexpr platform::TextEntry kFR[] = {
   {"Image15", Hint, "C.R.A.B. Compteur de radioactivite créé par le C.E.A.utilisé dans les établissements scolaires"},
   {"Image8", Hint, "Population de noyaux radioactifs"},
   {"Image18", Hint, "Résultats de la classe"},
+  // The quit picture and the quit button do the same; a screen reader tells them apart.
+  {"Image13", Name, "Quitter le programme"},
 };
 
 constexpr platform::TextEntry kUK[] = {
@@ -91,6 +93,7 @@ constexpr platform::TextEntry kUK[] = {
   {"Image15", Hint, "C.R.A.B. Radioactivity Counter from C.E.A. used in french school"},
   {"Image8", Hint, "Radioactive nucleis on a square lattice"},
   {"Image18", Hint, "Class results"},
+  {"Image13", Name, "Quit the program"},
 };
 // clang-format on
 

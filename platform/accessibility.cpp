@@ -10,12 +10,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <algorithm>
 #include <limits>
 #include <map>
 #include <vector>
 
 #include "platform/chart.h"
+#include "platform/held_keys.h"
 #include "platform/picture.h"
 
 namespace noyalis::platform {
@@ -34,6 +36,10 @@ constexpr int kLongestLineStep = 40;
 // A label names the control beside it up to this far to its left, or just above it [px].
 constexpr int kLabelReachLeft = 150;
 constexpr int kLabelReachAbove = 24;
+// A unit starts at most this far right of its box [px].
+constexpr int kUnitGap = 12;
+// A column heading stands at most this far above the box it heads [px].
+constexpr int kHeadingReach = 60;
 
 QString Plain(QString text) {
   text.remove(u'&');
@@ -54,34 +60,109 @@ QString CaptionOf(const QWidget* w) {
   return {};
 }
 
-// The title of a widget other controls can lie on: a chart, a group, a strip with a hint.
+// The name the screen gave a widget itself (its text tables), not one MakeAccessible made up.
+QString GivenName(const QWidget* w) {
+  const QString name = w->accessibleName();
+  return name == w->property(kAutoName).toString() ? QString() : name;
+}
+
+// What a label says: the name its screen gave it (the meaning of the row it starts), else its text.
+QString LabelText(const QLabel* label) {
+  const QString given = GivenName(label);
+  return given.isEmpty() ? Plain(label->text()) : given;
+}
+
+// The title of a widget other controls can lie on: a group or a strip with a hint. A chart's
+// title says what the chart shows, not what a box over it holds.
 QString ContainerTitle(const QWidget* w) {
-  if (IsControl(w) && !qobject_cast<const Chart*>(w)) return {};
-  if (qobject_cast<const QLabel*>(w)) return {};
-  QString title = CaptionOf(w);
+  if (qobject_cast<const Chart*>(w) || qobject_cast<const QLabel*>(w) || IsControl(w)) return {};
+  if (const QString given = GivenName(w); !given.isEmpty()) return given;
+  const QString title = CaptionOf(w);
   return title.isEmpty() ? Plain(w->toolTip()) : title;
 }
 
-// The label just left of the control on its line, or just above it.
+// The nearest label left of the control on its line, within reach [px].
+const QLabel* RowLabel(const QRect& c, const QWidget* screen, const std::vector<const QLabel*>& labels,
+                       int reach) {
+  const QLabel* best = nullptr;
+  for (const QLabel* label : labels) {
+    const QRect l = GeometryIn(label, screen);
+    const bool sameLine = l.center().y() >= c.top() && l.center().y() <= c.bottom();
+    if (sameLine && l.right() <= c.left() + 2 && c.left() - l.right() <= reach &&
+        (!best || l.right() > GeometryIn(best, screen).right()))
+      best = label;
+  }
+  return best;
+}
+
+// The label that ends the control's line on its right, if any.
+const QLabel* RowEndLabel(const QRect& c, const QWidget* screen, const std::vector<const QLabel*>& labels) {
+  const QLabel* best = nullptr;
+  for (const QLabel* label : labels) {
+    const QRect l = GeometryIn(label, screen);
+    const bool sameLine = l.center().y() >= c.top() && l.center().y() <= c.bottom();
+    if (sameLine && l.left() >= c.right() - 2 && (!best || l.left() < GeometryIn(best, screen).left()))
+      best = label;
+  }
+  return best;
+}
+
+// The label just left of the control on its line, else the nearest just above it.
 QString LabelBeside(const QWidget* control, const QWidget* screen, const std::vector<const QLabel*>& labels) {
   const QRect c = GeometryIn(control, screen);
+  if (const QLabel* row = RowLabel(c, screen, labels, kLabelReachLeft)) return LabelText(row);
   const QLabel* best = nullptr;
   int bestDistance = std::numeric_limits<int>::max();
   for (const QLabel* label : labels) {
     const QRect l = GeometryIn(label, screen);
-    int distance = -1;
-    const bool sameLine = l.center().y() >= c.top() && l.center().y() <= c.bottom();
     const bool overlapsColumn = l.left() <= c.right() && l.right() >= c.left();
-    if (sameLine && l.right() <= c.left() + 2 && c.left() - l.right() <= kLabelReachLeft)
-      distance = c.left() - l.right();
-    else if (overlapsColumn && l.center().y() < c.top() && c.top() - l.bottom() <= kLabelReachAbove)
-      distance = std::max(0, c.top() - l.bottom());
-    if (distance >= 0 && distance < bestDistance) {
+    const int distance = std::max(0, c.top() - l.bottom());
+    if (overlapsColumn && l.center().y() < c.top() && c.top() - l.bottom() <= kLabelReachAbove &&
+        distance < bestDistance) {
       best = label;
       bestDistance = distance;
     }
   }
-  return best ? Plain(best->text()) : QString();
+  return best ? LabelText(best) : QString();
+}
+
+// A label that starts right where a box on its line ends: the box's unit.
+bool IsUnitOfABox(const QLabel* label, const QWidget* screen, const std::vector<const QWidget*>& all) {
+  const QRect l = GeometryIn(label, screen);
+  for (const QWidget* w : all) {
+    if (!IsControl(w) || qobject_cast<const QAbstractButton*>(w)) continue;
+    const QRect b = GeometryIn(w, screen);
+    if (b.height() > kLongestLineStep) continue;  // a table or a chart, not a box on a line
+    if (l.center().y() >= b.top() && l.center().y() <= b.bottom() && l.left() >= b.right() &&
+        l.left() - b.right() <= kUnitGap)
+      return true;
+  }
+  return false;
+}
+
+// A box in a table: the label that starts (or ends) its row and the button heading its column (the nearest
+// above whose middle lies over the box, with no text between), as "row column" ("écart type 5mm").
+QString CellName(const QWidget* control, const QWidget* screen, const std::vector<const QLabel*>& labels,
+                 const std::vector<const QAbstractButton*>& headings) {
+  const QRect c = GeometryIn(control, screen);
+  const QLabel* row = RowLabel(c, screen, labels, std::numeric_limits<int>::max());
+  if (!row) row = RowEndLabel(c, screen, labels);
+  if (!row) return {};
+  const auto over = [&](const QRect& r) { return r.center().x() >= c.left() && r.center().x() <= c.right(); };
+  const QAbstractButton* column = nullptr;
+  for (const QAbstractButton* h : headings) {
+    const QRect r = GeometryIn(h, screen);
+    if (over(r) && r.bottom() <= c.top() + 2 && c.top() - r.bottom() <= kHeadingReach &&
+        (!column || r.bottom() > GeometryIn(column, screen).bottom()))
+      column = h;
+  }
+  if (!column) return {};
+  const int headingBottom = GeometryIn(column, screen).bottom();
+  for (const QLabel* label : labels) {
+    const QRect l = GeometryIn(label, screen);
+    if (over(l) && l.top() >= headingBottom && l.bottom() <= c.top()) return {};  // a caption of its own
+  }
+  return LabelText(row) + ' ' + CaptionOf(column);
 }
 
 // The smallest titled widget the control lies on (a sibling drawn around or over it).
@@ -124,6 +205,7 @@ class PictureKeys final : public QObject {
   explicit PictureKeys(Picture* picture) : QObject(picture), picture_(picture) {
     picture->setFocusPolicy(Qt::TabFocus);
     picture->installEventFilter(this);
+    WatchHeldKeys();  // a held Space or Enter clicks once
   }
 
  protected:
@@ -137,7 +219,7 @@ class PictureKeys final : public QObject {
           case Qt::Key_Return:
           case Qt::Key_Enter:
           case Qt::Key_Space:
-            if (!key->isAutoRepeat()) emit picture_->clicked();
+            if (!IsHeldKeyRepeat(key)) emit picture_->clicked();
             return true;
           case Qt::Key_Right:
           case Qt::Key_Down:
@@ -277,36 +359,38 @@ void MakeAccessible(QWidget* screen) {
   std::vector<QWidget*> controls;
   CollectInReadingOrder(screen, controls);
 
-  // Names: the caption; for a box, the strip, chart or group it lies on (numbered when several
-  // share it), else the label beside it; then the hint; then its own text. Buttons and pictures go
-  // by their caption and hint alone: a label near a button names something else.
-  const auto nameOnItsOwn = [&](QWidget* c, bool pressable) {
-    QString name = pressable ? QString() : LabelBeside(c, screen, labels);
-    if (name.isEmpty()) name = Plain(c->toolTip());
-    if (name.isEmpty())
-      if (auto* edit = qobject_cast<const QLineEdit*>(c)) name = Plain(edit->text());
-    if (name.isEmpty()) name = c->objectName();  // the system name, as a last resort
-    SetAuto(c, kAutoName, name, true);
-  };
+  // Names. A button or a picture by its caption, else its hint: a label near a button names
+  // something else. A box by its caption; else as the cell of a table (its row's label and its
+  // column's heading); else by the label beside it; else by its hint; else by the strip or group
+  // it lies on (numbered when several share it); else by its own text. A name the screen gave
+  // stays; a control with none of these stays unnamed, never named after its system name.
+  std::vector<const QAbstractButton*> headings;
+  for (const QWidget* w : all)
+    if (auto* button = qobject_cast<const QPushButton*>(w)) headings.push_back(button);
+  // A unit written just right of a box ("µs") belongs to that box and names no other.
+  std::vector<const QLabel*> captions = labels;
+  std::erase_if(captions, [&](const QLabel* label) { return IsUnitOfABox(label, screen, all); });
   std::map<const QWidget*, std::vector<QWidget*>> byContainer;
   for (QWidget* c : controls) {
-    const QString caption = CaptionOf(c);
-    const bool pressable = qobject_cast<const QAbstractButton*>(c) || qobject_cast<const Picture*>(c);
-    if (!caption.isEmpty())
-      SetAuto(c, kAutoName, caption, true);
-    else if (const QWidget* container = pressable ? nullptr : ContainerOf(c, screen, all))
-      byContainer[container].push_back(c);
-    else
-      nameOnItsOwn(c, pressable);
+    const bool box = !qobject_cast<const QAbstractButton*>(c) && !qobject_cast<const Picture*>(c);
+    QString name = CaptionOf(c);
+    if (name.isEmpty() && box) name = CellName(c, screen, labels, headings);
+    if (name.isEmpty() && box) name = LabelBeside(c, screen, captions);
+    if (name.isEmpty()) name = Plain(c->toolTip());
+    if (name.isEmpty() && box) {
+      if (const QWidget* container = ContainerOf(c, screen, all)) {
+        byContainer[container].push_back(c);
+        continue;
+      }
+      if (auto* edit = qobject_cast<const QLineEdit*>(c)) name = Plain(edit->text());
+    }
+    SetAuto(c, kAutoName, name, true);
   }
   for (const auto& [container, members] : byContainer) {
     const QString title = ContainerTitle(container);
     for (std::size_t k = 0; k < members.size(); ++k)
-      if (title.isEmpty())  // a chart without a title names nothing on it
-        nameOnItsOwn(members[k], false);
-      else
-        SetAuto(members[k], kAutoName, members.size() == 1 ? title : QString("%1 (%2)").arg(title).arg(k + 1),
-                true);
+      SetAuto(members[k], kAutoName, members.size() == 1 ? title : QString("%1 (%2)").arg(title).arg(k + 1),
+              true);
   }
 
   // Descriptions: the hint, unless it is already the name.

@@ -3,6 +3,7 @@
 #include <qcustomplot.h>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "platform/chart_overlay.h"
 #include "platform/screen_base.h"
@@ -45,16 +46,25 @@ void PrintScreen(ScreenBase* screen) {
     ShowPrintError(screen, printer);
     return;  // the background stays white until the next successful print
   }
-  // One screen pixel becomes printer.resolution() / logical dpi printer dots, so the picture keeps
-  // its on-screen size; the page clips whatever lies beyond its edge.
-  painter.scale(static_cast<double>(printer.resolution()) / screen->logicalDpiX(),
-                static_cast<double>(printer.resolution()) / screen->logicalDpiY());
+  const QSizeF scale =
+      ScreenPrintScale(image.deviceIndependentSize(), QSizeF(screen->logicalDpiX(), screen->logicalDpiY()),
+                       printer.pageRect(QPrinter::DevicePixel).size(), printer.resolution());
+  painter.scale(scale.width(), scale.height());
   painter.drawPixmap(QPointF(0, 0), image);
   if (!JobHandedOver(painter, printer, jobBefore)) {
     ShowPrintError(screen, printer);
     return;
   }
   screen->setBackgroundColor(screen->normalBackground());
+}
+
+QSizeF ScreenPrintScale(const QSizeF& screen, const QSizeF& screenDpi, const QSizeF& printable,
+                        int printerDpi) {
+  const QSizeF onScreenSize(printerDpi / screenDpi.width(), printerDpi / screenDpi.height());
+  if (screen.isEmpty()) return onScreenSize;
+  const double fit = std::min({1.0, printable.width() / (screen.width() * onScreenSize.width()),
+                               printable.height() / (screen.height() * onScreenSize.height())});
+  return onScreenSize * fit;
 }
 
 QRectF ChartPrintArea(const QRectF& page, const QSizeF& chart) {

@@ -1,13 +1,18 @@
 #include "platform/screen_base.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTextEdit>
 
 #include "platform/error_boundary.h"
+#include "platform/held_keys.h"
 #include "platform/picture.h"
 #include "platform/printing.h"
 #include "platform/widgets.h"
@@ -18,6 +23,21 @@ namespace {
 constexpr QSize kClientSize{800, 600};  // [px]
 const QString kBackgroundName = QStringLiteral("BackgroundPicture");
 constexpr QColor kCaptionYellow{255, 255, 0};
+
+// The keys that edit what a box holds.
+bool EditsText(int key) {
+  return key == Qt::Key_Delete || key == Qt::Key_Backspace || key == Qt::Key_Space;
+}
+
+// A box the user can type into: a line edit, a spin box (or its inner edit), a text editor.
+bool IsEditableBox(const QWidget* w) {
+  for (const QWidget* p = w; p && !p->isWindow(); p = p->parentWidget())
+    if (auto* spin = qobject_cast<const QAbstractSpinBox*>(p)) return !spin->isReadOnly();
+  if (auto* edit = qobject_cast<const QLineEdit*>(w)) return !edit->isReadOnly();
+  if (auto* text = qobject_cast<const QTextEdit*>(w)) return !text->isReadOnly();
+  if (auto* plain = qobject_cast<const QPlainTextEdit*>(w)) return !plain->isReadOnly();
+  return false;
+}
 }  // namespace
 
 ScreenBase::ScreenBase(QWidget* parent, const QString& objectName, QColor normalBackground)
@@ -30,6 +50,7 @@ ScreenBase::ScreenBase(QWidget* parent, const QString& objectName, QColor normal
   setAutoFillBackground(true);
   setBackgroundColor(normalBackground_);
   qApp->installEventFilter(this);
+  WatchHeldKeys();
 }
 
 ScreenBase::~ScreenBase() {
@@ -144,7 +165,12 @@ bool ScreenBase::eventFilter(QObject* watched, QEvent* event) {
   if (type != QEvent::KeyPress && type != QEvent::Polish) return false;
   if (!watched->isWidgetType() || !isVisible()) return false;
   auto* receiver = static_cast<QWidget*>(watched);
-  if (receiver->window() != this) return false;
+  if (receiver->window() != this) {
+    if (type != QEvent::KeyPress) return false;
+    // A held key does not close, one after another, the message boxes its first press opened.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return ownsWindow(receiver->window()) && ActsOncePerPress(key->key()) && IsHeldKeyRepeat(key);
+  }
   if (type == QEvent::KeyPress) return previewKeyPress(receiver, static_cast<QKeyEvent*>(event));
   // A button added after the screen was shown: still no default.
   if (auto* button = qobject_cast<QPushButton*>(receiver)) {
@@ -160,12 +186,22 @@ bool ScreenBase::previewKeyPress(QWidget* receiver, const QKeyEvent* key) {
     return false;  // the same press climbing to a parent: already previewed
   previewedEvent_ = key;
   previewedReceiver_ = receiver;
+  // Outside a run, a box takes its editing keys, held ones included; during a run they keep the
+  // meaning the screen gives them.
+  if (EditsText(key->key()) && !running_ && IsEditableBox(receiver)) return false;
+  if (ActsOncePerPress(key->key()) && IsHeldKeyRepeat(key)) return true;
   bool consumed = true;
   ++handlersRunning_;
   // The key handler runs outside any button handler, so it needs its own error boundary.
   Guarded(this, [&] { consumed = FormKeyDown(key->key(), key->modifiers()); });
   --handlersRunning_;
   return consumed;
+}
+
+bool ScreenBase::ownsWindow(const QWidget* window) const {
+  for (const QWidget* owner = window->parentWidget(); owner; owner = owner->window()->parentWidget())
+    if (owner->window() == this) return true;
+  return false;
 }
 
 }  // namespace noyalis::platform

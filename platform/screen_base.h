@@ -75,8 +75,10 @@ class ScreenBase : public QDialog {
   QLabel* addCaption(const QString& name, const QString& text, int x, int y, int pixelSize = 0,
                      bool bold = false);
 
-  // Key preview: every key pressed in the screen or one of its controls comes here first.
-  // Return true to consume it; Escape is consumed by default so that it never closes the screen.
+  // Key preview: every key pressed in the screen or one of its controls comes here first, once per
+  // press: a held Escape, Pause, Delete or Space acts once, its repeats are dropped; outside a run,
+  // Delete and Backspace typed into an editable box edit the box and are not previewed. Return
+  // true to consume the key; Escape is consumed by default so that it never closes the screen.
   virtual bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
   void reject() override;  // Escape and the window manager never close a screen by themselves
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -89,6 +91,8 @@ class ScreenBase : public QDialog {
   static void lock(const RunLocks& locks, bool locked);
   // Runs FormKeyDown for a press seen first at receiver; true when the press is consumed.
   bool previewKeyPress(QWidget* receiver, const QKeyEvent* key);
+  // A window over the screen that the screen opened (a message box).
+  bool ownsWindow(const QWidget* window) const;
   void clearDefaultButtons();
 
   QColor normalBackground_;

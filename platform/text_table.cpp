@@ -4,8 +4,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSet>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "kernel/error.h"
 #include "platform/accessibility.h"
@@ -35,6 +38,8 @@ const char* PropertyName(TextProperty property) {
       return "y axis title";
     case TextProperty::Items:
       return "items";
+    case TextProperty::Name:
+      return "name";
   }
   return "?";
 }
@@ -102,6 +107,10 @@ bool SetText(QWidget* screen, QObject* object, TextProperty property, const QStr
       group->setItems(text.split(u'\n'));
       return true;
     }
+    case TextProperty::Name:
+      if (!object->isWidgetType()) return false;
+      static_cast<QWidget*>(object)->setAccessibleName(text);
+      return true;
   }
   return false;
 }
@@ -113,18 +122,38 @@ QCustomPlot* ChartOf(QObject* object) {
   return nullptr;
 }
 
+// The objects an entry names with the text each gets: one, or each of a run "Edit8..Edit17" of
+// names that differ only in their closing number, "%1" in the text becoming the place in the run.
+std::vector<std::pair<QString, QString>> Targets(const QWidget* screen, const TextEntry& entry) {
+  const QString object = QString::fromUtf8(entry.object);
+  const QString text = QString::fromUtf8(entry.text);
+  const qsizetype dots = object.indexOf(u"..");
+  if (dots < 0) return {{object, text}};
+  static const QRegularExpression kNumbered(QStringLiteral("^(\\D+)(\\d+)$"));
+  const QRegularExpressionMatch first = kNumbered.match(object.left(dots));
+  const QRegularExpressionMatch last = kNumbered.match(object.mid(dots + 2));
+  if (!first.hasMatch() || !last.hasMatch() || first.captured(1) != last.captured(1) ||
+      last.captured(2).toInt() < first.captured(2).toInt())
+    TableFault(screen, entry, "no run of elements named");
+  std::vector<std::pair<QString, QString>> targets;
+  for (int k = first.captured(2).toInt(), place = 1; k <= last.captured(2).toInt(); ++k, ++place)
+    targets.emplace_back(first.captured(1) + QString::number(k),
+                         QString(text).replace(QStringLiteral("%1"), QString::number(place)));
+  return targets;
+}
+
 }  // namespace
 
 void ApplyTextTable(QWidget* screen, TextTable table) {
   QSet<QCustomPlot*> chartsToRedraw;
-  for (const TextEntry& entry : table) {
-    const QString name = QString::fromUtf8(entry.object);
-    QObject* object = name == screen->objectName() ? screen : screen->findChild<QObject*>(name);
-    if (!object) TableFault(screen, entry, "no element named");
-    if (!SetText(screen, object, entry.property, QString::fromUtf8(entry.text)))
-      TableFault(screen, entry, "this property does not apply to");
-    if (QCustomPlot* chart = ChartOf(object)) chartsToRedraw.insert(chart);
-  }
+  for (const TextEntry& entry : table)
+    for (const auto& [name, text] : Targets(screen, entry)) {
+      QObject* object = name == screen->objectName() ? screen : screen->findChild<QObject*>(name);
+      if (!object) TableFault(screen, entry, "no element named");
+      if (!SetText(screen, object, entry.property, text))
+        TableFault(screen, entry, "this property does not apply to");
+      if (QCustomPlot* chart = ChartOf(object)) chartsToRedraw.insert(chart);
+    }
   // Titles and legends show at the next paint of their chart; one queued replot each.
   for (QCustomPlot* chart : chartsToRedraw) chart->replot(QCustomPlot::rpQueuedReplot);
   MakeAccessible(screen);  // names and Tab order follow the texts just set

@@ -3,6 +3,8 @@
 // (control objectName, property, text); one applier sets them. An element a table does not
 // name keeps the text it has.
 #include <QString>
+#include <algorithm>
+#include <array>
 #include <span>
 
 class QWidget;
@@ -18,6 +20,10 @@ enum class TextProperty {
   XAxisTitle,       // a chart's horizontal axis title: the quantity and its unit
   YAxisTitle,       // a chart's vertical axis title
   Items,            // a radio group's items, separated by '\n'
+  // What a screen reader announces for a control, or for a label or strip whose name then stands
+  // for the row or the group it heads. Object "Edit8..Edit17" names each control of that run,
+  // "%1" in the text becoming its place in it (1 for Edit8).
+  Name,
 };
 
 struct TextEntry {
@@ -32,6 +38,16 @@ struct ScreenTexts {
   TextTable FR, UK, IT, ES;
   TextTable AL;  // German, the table the language code "DE" chooses
 };
+
+// Two tables as one, for a screen whose languages share part of a table (the names of a screen
+// that keeps its French texts in every language).
+template <std::size_t N, std::size_t M>
+constexpr std::array<TextEntry, N + M> Joined(const TextEntry (&first)[N], const TextEntry (&second)[M]) {
+  std::array<TextEntry, N + M> joined{};
+  std::copy(std::begin(first), std::end(first), joined.begin());
+  std::copy(std::begin(second), std::end(second), joined.begin() + N);
+  return joined;
+}
 
 // Applies one table to the screen and its children; a name that matches nothing raises
 // kernel::RangeError (a fault in the table, caught by the tests).

@@ -30,6 +30,12 @@ constexpr platform::TextEntry FR[] = {
   {"Button9", Caption, "6cm"},
   {"Button10", Caption, "8.5cm"},
   {"Button11", Caption, "12cm"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Retour au menu précédent"},
+  {"Label5", Name, "moyenne"},
+  {"Label8", Name, "écart type"},
+  {"Label6", Name, "d (coefficient de détermination r²)"},
+  {"EcartType", Name, "écart type en cours"},
 };
 
 constexpr platform::TextEntry UK[] = {
@@ -55,6 +61,11 @@ constexpr platform::TextEntry UK[] = {
   {"Button9", Caption, "6cm"},
   {"Button10", Caption, "8.5cm"},
   {"Button11", Caption, "12cm"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Back to the previous menu"},
+  {"Label5", Name, "average"},
+  {"Label8", Name, "standard deviation"},
+  {"Label6", Name, "d (coefficient of determination r²)"},
 };
 
 constexpr platform::TextEntry IT[] = {
@@ -80,6 +91,11 @@ constexpr platform::TextEntry IT[] = {
   {"Button9", Caption, "6cm"},
   {"Button10", Caption, "8.5cm"},
   {"Button11", Caption, "12cm"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Ritorno al menu precedente"},
+  {"Label5", Name, "media"},
+  {"Label8", Name, "deviazione standard"},
+  {"Label6", Name, "d (coefficiente di determinazione r²)"},
 };
 
 constexpr platform::TextEntry ES[] = {
@@ -105,6 +121,11 @@ constexpr platform::TextEntry ES[] = {
   {"Button9", Caption, "6cm"},
   {"Button10", Caption, "8.5cm"},
   {"Button11", Caption, "12cm"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Volver al menú anterior"},
+  {"Label5", Name, "media"},
+  {"Label8", Name, "desviación típica"},
+  {"Label6", Name, "d (coeficiente de determinación r²)"},
 };
 
 constexpr platform::TextEntry AL[] = {
@@ -130,6 +151,11 @@ constexpr platform::TextEntry AL[] = {
   {"Button9", Caption, "6 cm"},
   {"Button10", Caption, "8.5 cm"},
   {"Button11", Caption, "12 cm"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Zurück zum vorherigen Menü"},
+  {"Label5", Name, "Mittelwert"},
+  {"Label8", Name, "Standardabweichung"},
+  {"Label6", Name, "d (Bestimmtheitsmaß r²)"},
 };
 
 // clang-format on

@@ -44,6 +44,10 @@ constexpr platform::TextEntry FR[] = {
   {"Button10", Caption, "10mm"},
   {"Button11", Caption, "15mm"},
   {"Button12", Caption, "20mm"},
+  // What a screen reader announces where no caption says it.
+  {"Label13", Name, "moyenne"},
+  {"Label8", Name, "écart type"},
+  {"Label10", Name, "d (coefficient de détermination r²)"},
 };
 
 constexpr platform::TextEntry UK[] = {
@@ -84,6 +88,10 @@ constexpr platform::TextEntry UK[] = {
   {"Button10", Caption, "10mm"},
   {"Button11", Caption, "15mm"},
   {"Button12", Caption, "20mm"},
+  // What a screen reader announces where no caption says it.
+  {"Label13", Name, "average"},
+  {"Label8", Name, "standard deviation"},
+  {"Label10", Name, "d (coefficient of determination r²)"},
 };
 
 // Italian and Spanish name neither Label13, Label14 nor the picture buttons, and set no box
@@ -115,6 +123,10 @@ constexpr platform::TextEntry IT[] = {
   {"Button10", Caption, "10mm"},
   {"Button11", Caption, "15mm"},
   {"Button12", Caption, "20mm"},
+  // What a screen reader announces where no caption says it.
+  {"Label13", Name, "media"},
+  {"Label8", Name, "deviazione standard"},
+  {"Label10", Name, "d (coefficiente di determinazione r²)"},
 };
 
 constexpr platform::TextEntry ES[] = {
@@ -144,6 +156,10 @@ constexpr platform::TextEntry ES[] = {
   {"Button10", Caption, "10mm"},
   {"Button11", Caption, "15mm"},
   {"Button12", Caption, "20mm"},
+  // What a screen reader announces where no caption says it.
+  {"Label13", Name, "media"},
+  {"Label8", Name, "desviación típica"},
+  {"Label10", Name, "d (coeficiente de determinación r²)"},
 };
 
 constexpr platform::TextEntry AL[] = {
@@ -178,6 +194,10 @@ constexpr platform::TextEntry AL[] = {
   {"Button10", Caption, "10 mm"},
   {"Button11", Caption, "15 mm"},
   {"Button12", Caption, "20 mm"},
+  // What a screen reader announces where no caption says it.
+  {"Label13", Name, "Mittelwert"},
+  {"Label8", Name, "Standardabweichung"},
+  {"Label10", Name, "d (Bestimmtheitsmaß r²)"},
 };
 
 // clang-format on

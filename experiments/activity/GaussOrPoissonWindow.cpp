@@ -96,12 +96,13 @@ GaussOrPoissonWindow::GaussOrPoissonWindow(const GaussOrPoissonAnswer& answer, c
 void GaussOrPoissonWindow::showFit(const LawFit& fit, QLabel* chiSquare, QLabel* classes, QLabel* freedom,
                                    QLabel* pValue) {
   classes->setText(QString::number(fit.classes.size()));
-  freedom->setText(QString::number(fit.degreesOfFreedom));
   if (!fit.testable()) {
-    chiSquare->setText(QStringLiteral("—"));
-    pValue->setText(QStringLiteral("—"));
+    // Too few classes leave no degree of freedom (fewer than none with a single class): the verdict
+    // says that more measurements are needed, no number does.
+    for (QLabel* label : {chiSquare, freedom, pValue}) label->setText(QStringLiteral("—"));
     return;
   }
+  freedom->setText(QString::number(fit.degreesOfFreedom));
   chiSquare->setText(platform::FixedText(fit.chiSquare, kChiSquareDecimals));
   pValue->setText(PValueText(fit.pValue));
 }

@@ -33,6 +33,16 @@ constexpr platform::TextEntry FR[] = {
   {"RadioGroup2", Items, "Temps réel\nSimulation"},
   {"Button2", Caption, "Histo./Valeurs"},
   {"Edit6", Caption, "Gauss ou Poisson ?"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Retour au menu précédent"},
+  {"BitBtn1", Name, "Départ de la mesure (Échap ou Suppr : arrêt, Pause : pause)"},
+  {"BitBtn7", Name, "Enregistrer les résultats dans un fichier"},
+  {"Shape1", Name, "10 dernières valeurs"},
+  {"EcartType", Name, "écart type"},
+  {"Label3", Name, "écart type théorique"},
+  {"Edit5", Name, "numéro de la mesure en cours"},
+  {"Edit1C", Name, "comptage de la mesure en cours"},
+  {"Edit18..Edit49", Name, "tableau de l'histogramme, valeur %1"},
 };
 
 constexpr platform::TextEntry UK[] = {
@@ -62,6 +72,16 @@ constexpr platform::TextEntry UK[] = {
   {"RadioGroup2", Items, "yes\nno"},
   {"Button2", Caption, "Plot/Values"},
   {"Edit6", Caption, "Gauss or Poisson ?"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Back to the previous menu"},
+  {"BitBtn1", Name, "Start the measurement (Esc or Delete: stop, Pause: pause)"},
+  {"BitBtn7", Name, "Save the results to a file"},
+  {"Shape1", Name, "last 10 values"},
+  {"EcartType", Name, "standard deviation"},
+  {"Label3", Name, "theoretical deviation"},
+  {"Edit5", Name, "number of the current measurement"},
+  {"Edit1C", Name, "count of the current measurement"},
+  {"Edit18..Edit49", Name, "histogram table, value %1"},
 };
 
 // The Italian, Spanish and German tables leave the start button's hint in French.
@@ -91,6 +111,16 @@ constexpr platform::TextEntry IT[] = {
   {"RadioGroup2", Items, "si\nno"},
   {"Button2", Caption, "STOP"},
   {"Edit6", Caption, "Gauss o Poisson ?"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Ritorno al menu precedente"},
+  {"BitBtn1", Name, "Avvio della misura (Esc o Canc: arresto, Pausa: pausa)"},
+  {"BitBtn7", Name, "Salva i risultati in un file"},
+  {"Shape1", Name, "ultimi 10 valori"},
+  {"EcartType", Name, "deviazione standard"},
+  {"Label3", Name, "deviazione teorica"},
+  {"Edit5", Name, "numero della misura in corso"},
+  {"Edit1C", Name, "conteggio della misura in corso"},
+  {"Edit18..Edit49", Name, "tabella dell'istogramma, valore %1"},
 };
 
 constexpr platform::TextEntry ES[] = {
@@ -119,6 +149,16 @@ constexpr platform::TextEntry ES[] = {
   {"RadioGroup2", Items, "si\nno"},
   {"Button2", Caption, "STOP"},
   {"Edit6", Caption, "Gauss o Poisson ?"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Volver al menú anterior"},
+  {"BitBtn1", Name, "Iniciar la medida (Esc o Supr: parada, Pausa: pausa)"},
+  {"BitBtn7", Name, "Guardar los resultados en un archivo"},
+  {"Shape1", Name, "últimos 10 valores"},
+  {"EcartType", Name, "desviación típica"},
+  {"Label3", Name, "desviación teórica"},
+  {"Edit5", Name, "número de la medida en curso"},
+  {"Edit1C", Name, "recuento de la medida en curso"},
+  {"Edit18..Edit49", Name, "tabla del histograma, valor %1"},
 };
 
 constexpr platform::TextEntry AL[] = {
@@ -147,6 +187,16 @@ constexpr platform::TextEntry AL[] = {
   {"RadioGroup2", Items, "ja\nnein"},
   {"Button2", Caption, "STOP"},
   {"Edit6", Caption, "Gauss oder Poisson ?"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Zurück zum vorherigen Menü"},
+  {"BitBtn1", Name, "Messung starten (Esc oder Entf: Abbruch, Pause: Pause)"},
+  {"BitBtn7", Name, "Ergebnisse in einer Datei speichern"},
+  {"Shape1", Name, "letzte 10 Werte"},
+  {"EcartType", Name, "Standardabweichung"},
+  {"Label3", Name, "theoretische Abweichung"},
+  {"Edit5", Name, "Nummer der laufenden Messung"},
+  {"Edit1C", Name, "Zählwert der laufenden Messung"},
+  {"Edit18..Edit49", Name, "Histogrammtabelle, Wert %1"},
 };
 // clang-format on
 

@@ -18,31 +18,31 @@ struct Sentences {
 // clang-format off
 constexpr std::array<Sentences, 5> kLanguages = {{
   {"FR", {"Loi de Poisson", "Loi de Gauss"},
-   {"{law} : trop peu de classes pour la tester avec ces {n} mesures.",
+   {"{law} : trop peu de mesures pour la tester ({n} donnent trop peu de classes).",
     "{law} : non rejetée au seuil de 5 % avec ces {n} mesures.",
     "{law} : rejetée au seuil de 5 % avec ces {n} mesures."},
    "p est la probabilité d'un écart au moins aussi grand si la loi s'appliquait ; "
    "plus de mesures rendent le test plus sévère."},
   {"UK", {"Poisson law", "Gauss law"},
-   {"{law}: too few classes to test it with these {n} measurements.",
+   {"{law}: too few measurements to test it ({n} give too few classes).",
     "{law}: not rejected at 5 % with these {n} measurements.",
     "{law}: rejected at 5 % with these {n} measurements."},
    "p is the probability of a deviation at least this large if the law held; "
    "more measurements make the test sharper."},
   {"IT", {"Legge di Poisson", "Legge di Gauss"},
-   {"{law}: troppo poche classi per verificarla con queste {n} misure.",
+   {"{law}: troppo poche misure per verificarla ({n} danno troppo poche classi).",
     "{law}: non respinta al livello del 5 % con queste {n} misure.",
     "{law}: respinta al livello del 5 % con queste {n} misure."},
    "p è la probabilità di uno scarto almeno così grande se la legge valesse; "
    "più misure rendono il test più severo."},
   {"ES", {"Ley de Poisson", "Ley de Gauss"},
-   {"{law}: demasiado pocas clases para probarla con estas {n} medidas.",
+   {"{law}: demasiado pocas medidas para probarla ({n} dan demasiado pocas clases).",
     "{law}: no rechazada al nivel del 5 % con estas {n} medidas.",
     "{law}: rechazada al nivel del 5 % con estas {n} medidas."},
    "p es la probabilidad de una desviación al menos así de grande si la ley se cumpliera; "
    "más medidas hacen la prueba más exigente."},
   {"DE", {"Poisson-Gesetz", "Gauß-Gesetz"},
-   {"{law}: zu wenige Klassen, um es mit diesen {n} Messungen zu testen.",
+   {"{law}: zu wenige Messungen, um es zu testen ({n} ergeben zu wenige Klassen).",
     "{law}: auf dem 5-%-Niveau mit diesen {n} Messungen nicht verworfen.",
     "{law}: auf dem 5-%-Niveau mit diesen {n} Messungen verworfen."},
    "p ist die Wahrscheinlichkeit einer mindestens so großen Abweichung, wenn das Gesetz gälte; "

@@ -6,10 +6,16 @@ namespace {
 
 using enum platform::TextProperty;
 
-// Only French has a table; every other language keeps the screen's own texts, which are French
-// too and differ from the table in a few capitals, a space and the second chart's title and hint.
 // clang-format off
-constexpr platform::TextEntry FR[] = {
+// What a screen reader announces where no caption says it, in every language.
+constexpr platform::TextEntry kNames[] = {
+  {"StringGrid1", Name, "Tableau des jets : dés restants après chaque jet"},
+};
+
+// Only French has a table of texts; every other language keeps the screen's own texts, which are
+// French too and differ from the table in a few capitals, a space and the second chart's title
+// and hint.
+constexpr platform::TextEntry kFrenchTexts[] = {
   {"Tform100", Caption, "Décroissance exponentielle"},
   {"Label38", Caption, "Calcul en cours"},
   {"Label1", Caption, "Nb de dés"},
@@ -29,8 +35,10 @@ constexpr platform::TextEntry FR[] = {
 };
 // clang-format on
 
+constexpr auto FR = platform::Joined(kFrenchTexts, kNames);
+
 }  // namespace
 
-const platform::ScreenTexts kTexts{FR, {}, {}, {}, {}};
+const platform::ScreenTexts kTexts{FR, kNames, kNames, kNames, kNames};
 
 }  // namespace noyalis::dice

@@ -32,6 +32,12 @@ constexpr platform::TextEntry FR[] = {
   {"RadioGroup2", Caption, "Choix de la distribution"},
   {"RadioGroup2", Hint, "Le compteur Geiger a un temps mort de 0,1ms"},
   {"RadioGroup2", Items, "Distribution théorique\nCompteur Geiger (delta T mini=0.1ms)"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Retour au menu précédent"},
+  {"BitBtn4", Name, "Sauvegarde des résultats"},
+  {"Label8", Name, "1/Moyenne"},
+  {"Label12", Name, "nombre de classes"},
+  {"Label14", Name, "d (coefficient de détermination r²)"},
 };
 
 constexpr platform::TextEntry UK[] = {
@@ -56,6 +62,13 @@ constexpr platform::TextEntry UK[] = {
   {"RadioGroup2", Caption, "Choice of the distribution"},
   {"RadioGroup2", Hint, "a Geiger counter as a delay time of 0,1ms"},
   {"RadioGroup2", Items, "Theoretical Distribution \nGeiger Counter (delta T mini =0.1ms)"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Back to the previous menu"},
+  {"BitBtn4", Name, "Save the results"},
+  {"Label8", Name, "1/average"},
+  {"Label12", Name, "number of classes"},
+  {"Label14", Name, "d (coefficient of determination r²)"},
+  {"Label4", Name, "slope"},
 };
 
 constexpr platform::TextEntry IT[] = {
@@ -82,6 +95,12 @@ constexpr platform::TextEntry IT[] = {
   {"RadioGroup2", Caption, "Scelta della distribuzione"},
   {"RadioGroup2", Hint, "Il contatore Geiger ha un tempo morto di 0,1ms"},
   {"RadioGroup2", Items, "Distribuzione teorica\nContatore Geiger (delta T mini :=0.1ms)"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Ritorno al menu precedente"},
+  {"BitBtn4", Name, "Salva i risultati"},
+  {"Label8", Name, "1/media"},
+  {"Label12", Name, "numero di classi"},
+  {"Label14", Name, "d (coefficiente di determinazione r²)"},
 };
 
 constexpr platform::TextEntry ES[] = {
@@ -108,6 +127,12 @@ constexpr platform::TextEntry ES[] = {
   {"RadioGroup2", Caption, "Elección de la distribución"},
   {"RadioGroup2", Hint, "El contador Geiger tiene un tiempo muerto de 0,1ms"},
   {"RadioGroup2", Items, "Distribución teórica\nContador Geiger (delta T mini :=0.1ms)"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Volver al menú anterior"},
+  {"BitBtn4", Name, "Guardar los resultados"},
+  {"Label8", Name, "1/media"},
+  {"Label12", Name, "número de clases"},
+  {"Label14", Name, "d (coeficiente de determinación r²)"},
 };
 
 constexpr platform::TextEntry AL[] = {
@@ -134,6 +159,12 @@ constexpr platform::TextEntry AL[] = {
   {"RadioGroup2", Caption, "Wahl der Verteilung"},
   {"RadioGroup2", Hint, "Das Geigerzählrohr hat eine Totzeit von 0,1ms"},
   {"RadioGroup2", Items, "Theoretische Verteilung\nGeigerzähler (Delta T Mini :=0.1 ms)"},
+  // What a screen reader announces where no caption says it.
+  {"BitBtn2", Name, "Zurück zum vorherigen Menü"},
+  {"BitBtn4", Name, "Ergebnisse speichern"},
+  {"Label8", Name, "1/Mittelwert"},
+  {"Label12", Name, "Anzahl der Klassen"},
+  {"Label14", Name, "d (Bestimmtheitsmaß r²)"},
 };
 // clang-format on
 

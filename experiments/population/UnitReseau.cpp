@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 
@@ -150,7 +151,7 @@ TForm8::TForm8(QWidget* parent) : ScreenBase(parent, "TForm8") {
   Edit7 = new QLineEdit(StringGrid1);
   Edit7->setObjectName("Edit7");
   Edit7->setToolTip(QString::fromUtf8("Valeur à saisir au clavier, avec une virgule en séparateur décimal"));
-  Edit7->setStyleSheet(QString("background-color: %1;").arg(kLightCyan.name()));
+  setLambdaRefused(std::nullopt);
   platform::WatchFocusLeave(Edit7, platform::FocusLeave::AnyLoss, [this] { Edit7Exit(); });
   Edit7->hide();
 
@@ -194,6 +195,8 @@ TForm8::TForm8(QWidget* parent) : ScreenBase(parent, "TForm8") {
   connect(SpinEdit3, &QSpinBox::textChanged, this, &TForm8::SpinEdit3Change);
   connect(SpinEdit3, &QAbstractSpinBox::editingFinished, this, &TForm8::SpinEdit3Exit);
   connect(Edit7, &QLineEdit::returnPressed, this, [this] { BitBtn1->setFocus(); });
+  // A new value is not yet refused.
+  connect(Edit7, &QLineEdit::textEdited, this, [this] { setLambdaRefused(std::nullopt); });
   for (platform::Chart* chart : {Chart2, Chart3})
     connect(chart, &platform::Chart::seriesPointClicked, this,
             [this](QCPAbstractPlottable* series, int, double x, double y, Qt::MouseButton button) {
@@ -251,8 +254,7 @@ void TForm8::fillAtomGrid() {
   StringGrid1->setCellText(1, 1, QString::number(kCaesiumMass));
   StringGrid1->setCellText(1, 2, QString::fromStdString(LambdaGridText(kCaesiumLambda, separator)));
   // Row 1 is taken back from what the grid shows, so caesium's λ is the four-digit 7.285E-10.
-  const std::optional<long double> lambda =
-      ParseLambdaEntry(StringGrid1->cellText(1, 2).toStdString(), separator);
+  const std::optional<long double> lambda = ParseLambdaEntry(StringGrid1->cellText(1, 2).toStdString());
   state.atoms[1] = {StringGrid1->cellText(1, 0).toStdString(), StringGrid1->cellText(1, 1).toInt(),
                     lambda.value_or(kCaesiumLambda)};
 }
@@ -383,6 +385,7 @@ void TForm8::Button1Click() {
   runExclusive(locks, [&] {
     resetCurves();
     maj();
+    showLambdaInUse();
     const RunInputs inputs{SpinEdit3->Value(), SpinEdit2->Value(), RadioGroup2->ItemIndex() == 0,
                            unitName().toStdString(), Edit12->text().toStdString()};
     RunDecay(Population(), inputs, *this, pump(), seams_);
@@ -436,18 +439,40 @@ void TForm8::Edit7Exit() {
   PopulationState& state = Population();
   if (state.selectedAtom == state.NewAtomRow) {
     const QString text = Edit7->text();
-    const std::optional<long double> lambda =
-        ParseLambdaEntry(text.toStdString(), platform::DecimalSeparator());
+    const std::optional<long double> lambda = ParseLambdaEntry(text.toStdString());
     if (!lambda) {
-      // λ and the step probability stay as they were.
+      // λ and the step probability stay as they were, and the entry shows that its value is not
+      // in use. The refusal is told once: not again each time the entry is left unchanged, nor
+      // when the message box itself takes the focus from the entry.
+      if (refusedText_ == text) return;
+      setLambdaRefused(text);
       platform::Messages().error(this, QString::fromStdString(LambdaEntryError(text.toStdString())));
       return;
     }
     state.atoms[state.NewAtomRow].lambda = *lambda;
+    setLambdaRefused(std::nullopt);
   } else {
     Edit7->hide();
   }
   maj();
+}
+
+void TForm8::setLambdaRefused(const std::optional<QString>& text) {
+  refusedText_ = text;
+  QFont font = Edit7->font();
+  font.setStrikeOut(text.has_value());
+  Edit7->setFont(font);
+  Edit7->setStyleSheet(
+      QString("background-color: %1;%2").arg(kLightCyan.name(), text ? " color: #a00000;" : ""));
+}
+
+// After a refusal, or with nothing typed, the entry shows the λ a run of its row uses.
+void TForm8::showLambdaInUse() {
+  const PopulationState& state = Population();
+  if (state.selectedAtom != state.NewAtomRow || (!refusedText_ && !Edit7->text().trimmed().isEmpty())) return;
+  QString shown = QString::number(state.lambdaInUse, 'g', QLocale::FloatingPointShortest);
+  Edit7->setText(shown.replace(u'.', QChar(platform::DecimalSeparator())));
+  setLambdaRefused(std::nullopt);
 }
 
 void TForm8::StringGrid2MouseUp(int row) {

@@ -2,6 +2,8 @@
 // The population screen: a lattice of nuclei of a chosen isotope decaying step by step, with its
 // decay curve in linear or semi-logarithmic form, the isotope and time-unit grids, an own decay
 // constant, the export file and the screen print.
+#include <optional>
+
 #include "experiments/population/decay_run.h"
 #include "platform/screen_base.h"
 
@@ -74,8 +76,12 @@ class TForm8 : public noyalis::platform::ScreenBase, private noyalis::population
   QString unitName() const;
   // The chosen time unit on its captions and in the curves' axis titles.
   void showUnit(const QString& name);
+  // The λ entry refused (drawn struck out, a value no run uses), or not.
+  void setLambdaRefused(const std::optional<QString>& text);
+  void showLambdaInUse();
 
   noyalis::population::RunSeams seams_;
+  std::optional<QString> refusedText_;  // the λ entry refused and told, until it is edited
 
   QLabel *Label12, *Label2, *Label3, *Label11, *Label14, *Label15, *Taille;
   QPushButton *BitBtn1, *BitBtn2, *BitBtn3, *BitBtn7;

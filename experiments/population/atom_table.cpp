@@ -1,8 +1,10 @@
 #include "experiments/population/atom_table.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace noyalis::population {
 
@@ -65,16 +67,15 @@ std::optional<long double> ParseDecimalReal(std::string_view text) {
   return value;
 }
 
-std::optional<long double> ParseLambdaEntry(std::string_view text, char decimalSeparator) {
+bool IsDecayConstant(long double lambda) {
+  return lambda >= 0 && lambda <= std::numeric_limits<double>::max();
+}
+
+std::optional<long double> ParseLambdaEntry(std::string_view text) {
   std::string normal(Trimmed(text));
-  for (char& c : normal) {
-    if (c == decimalSeparator)
-      c = '.';
-    else if (c == '.')
-      return std::nullopt;  // a point is not the separator here
-  }
+  std::replace(normal.begin(), normal.end(), ',', '.');  // "1,5,2" stays refused: two separators
   const std::optional<long double> value = ParseDecimalReal(normal);
-  if (!value || *value < 0) return std::nullopt;
+  if (!value || !IsDecayConstant(*value)) return std::nullopt;
   return *value == 0 ? 0.0L : *value;  // -0 reads as 0
 }
 

@@ -28,9 +28,13 @@ std::string LambdaGridText(long double lambda, char decimalSeparator);
 // ("7.285E-10", "3", "1e-9"). Nothing for any other text, or a value beyond the extended range.
 std::optional<long double> ParseDecimalReal(std::string_view text);
 
-// A decay constant typed by the user [1/s], with the given decimal separator (surrounding blanks
-// allowed): a finite number ≥ 0, or nothing.
-std::optional<long double> ParseLambdaEntry(std::string_view text, char decimalSeparator);
+// True for a decay constant a run can use [1/s]: ≥ 0 and within the range of a double, the
+// precision of λ in use.
+bool IsDecayConstant(long double lambda);
+
+// A decay constant typed by the user [1/s], surrounding blanks allowed: a comma or a point as the
+// decimal separator (λ has no thousands), a number IsDecayConstant takes, or nothing.
+std::optional<long double> ParseLambdaEntry(std::string_view text);
 
 // The text that says why a typed decay constant was refused.
 std::string LambdaEntryError(std::string_view text);

@@ -51,7 +51,8 @@ AtomRow ParseEntry(std::string_view line, const std::string& fileName, std::size
   if (error != std::errc() || end != mass.data() + mass.size() || row.mass < 0)
     Malformed(fileName, number, IsotopeListProblem::MassNotWhole, mass);
   const std::optional<long double> value = ParseDecimalReal(lambda);
-  if (!value || *value < 0) Malformed(fileName, number, IsotopeListProblem::LambdaInvalid, lambda);
+  if (!value || !IsDecayConstant(*value))
+    Malformed(fileName, number, IsotopeListProblem::LambdaInvalid, lambda);
   row.lambda = *value;
   return row;
 }

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 #include <functional>
@@ -91,6 +92,12 @@ void Walk(QAccessibleInterface* iface, QHash<QWidget*, QString>& names) {
   for (int i = 0; i < iface->childCount(); ++i) Walk(iface->child(i), names);
 }
 
+// "Edit22", "Button3", "RadioGroup1_item0", "EcartType": made like a system name, or the control's own.
+bool LooksLikeASystemName(const QString& name, const QWidget* control) {
+  static const QRegularExpression kSystemName(QStringLiteral("^([A-Za-z_]+\\d+\\w*|[A-Z][a-z]+[A-Z]\\w*)$"));
+  return kSystemName.match(name).hasMatch() || name == control->objectName();
+}
+
 // The first visible control of the screen's focus chain.
 QWidget* FirstInChain(QWidget* screen) {
   for (QWidget* w = screen->nextInFocusChain(); w && w != screen; w = w->nextInFocusChain())
@@ -158,6 +165,16 @@ void AccessibilityTest::everyControlNamedAndReachable() {
                                             : window->findChild<QWidget*>(c.readingOrder.front());
   QVERIFY(first);
   const QList<QWidget*> visited = TabRound(first);
+  // A name says what the control holds: never a system name, nor one another control has too.
+  QHash<QString, QWidget*> named;
+  for (auto [w, name] : names.asKeyValueRange()) {
+    const QString what = w->objectName() + " named \"" + name + "\"";
+    QVERIFY2(!name.trimmed().isEmpty(), qPrintable(what));  // hidden controls too: they show up later
+    QVERIFY2(!LooksLikeASystemName(name, w), qPrintable(what));
+    const QString key = name.simplified().toLower();
+    if (named.contains(key)) QFAIL(qPrintable(what + " as " + named[key]->objectName()));
+    named.insert(key, w);
+  }
   for (QWidget* w : window->findChildren<QWidget*>()) {
     if (!platform::IsControl(w) || !w->isVisible()) continue;
     const QString what = w->objectName() + " (" + w->metaObject()->className() + ")";
@@ -231,11 +248,19 @@ void AccessibilityTest::namesComeFromLabelsStripsAndHintsAndFollowTheLanguage() 
   QCOMPARE(name("SpinEdit1"), QString("Nb de mesures"));  // the label above the box
   QCOMPARE(description("SpinEdit1"), QString("entre 2 et 1000 000 , maxi 1000 si temps réel"));
   QCOMPARE(name("Edit2M"), QString("Moyenne"));
-  QCOMPARE(name("Edit8"), QString("Liste des 10 dernieres valeurs : caractère aléatoire. (1)"));  // the strip
-  QCOMPARE(name("Edit49"), QString("Diagramme en batons des nombres de désintégrations par unité de temps de "
-                                   "comptage (32)"));  // the table under the chart
-  QCOMPARE(name("BitBtn1"), QString("Départ de la mesure,ESC ou Fin =Arret, Pause=pause"));     // its hint
+  QCOMPARE(name("Edit8"), QString::fromUtf8("10 dernières valeurs (1)"));    // the strip, named by the table
+  QCOMPARE(name("Edit49"), QString("tableau de l'histogramme, valeur 32"));  // the table's run of names
+  // A picture button named by its table, described by its hint.
+  QCOMPARE(name("BitBtn1"), QString::fromUtf8("Départ de la mesure (Échap ou Suppr : arrêt, Pause : pause)"));
+  QCOMPARE(description("BitBtn1"), QString::fromUtf8("Départ de la mesure,ESC ou Fin =Arret, Pause=pause"));
   QCOMPARE(description("RadioGroup1_item0"), QString("choix de la distance source-compteur"));  // its group's
+  // A table's cell: its row's label (named by the table) and its column's heading. A unit just
+  // right of a box names no other box.
+  TForm5 lead;
+  QCOMPARE(lead.findChild<QWidget*>("Edit22")->accessibleName(), QString::fromUtf8("écart type 5mm"));
+  TForm2 intervals;
+  QCOMPARE(intervals.findChild<QWidget*>("Edit12")->accessibleName(), QString("nombre de classes"));
+  QCOMPARE(intervals.findChild<QWidget*>("Edit1min")->accessibleName(), QString("min"));
   // Another table applied on the same screen renames what it changes.
   platform::ApplyLanguage(&screen, activity::kTexts, "UK");
   QCOMPARE(name("SpinEdit1"), QString("Nb of measurements"));

@@ -4,16 +4,19 @@
 // the results file only; a second save under the same name asks, in the screen's language,
 // whether to keep both (the default) or replace the older file; every chart gives its data to
 // spreadsheets, copied and as a CSV file. Over a table of every writer: a write that fails part
-// way leaves the older file (or link) whole, nothing beside, and says why.
+// way leaves the older file (or link) whole, nothing beside, and says why. A held key acts once;
+// Delete in a box edits it.
 #include <qcustomplot.h>
 #include <sys/resource.h>
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTimer>
@@ -73,6 +76,7 @@ struct ScreenRow {
   std::function<bool()> stored = nullptr;  // whether the run record holds a finished run
   const char* save = nullptr;              // writes the results file
   FirstFile first = {};
+  const char* box = nullptr;  // a number box the user types into
 };
 
 template <class Screen>
@@ -100,7 +104,8 @@ const ScreenRow kScreens[] = {
                "nb de mesures  ; 100 ; 0\r\n"
                "moyenne calcul\xE9"
                "e :  0.00000000000000E+0000\r\n"
-               "kk ; ni[kk] ; histo_desinteg =nbdes0[kk]\r\n"}},
+               "kk ; ni[kk] ; histo_desinteg =nbdes0[kk]\r\n"},
+     .box = "SpinEdit1"},
     {.name = "TForm2",
      .make = Make<TForm2>,
      .back = "BitBtn2",
@@ -114,29 +119,38 @@ const ScreenRow kScreens[] = {
                "nb de mesures  ; 10000\r\n"
                "moyenne en microseconde :  0.00000000000000E+0000\r\n"
                "largeur des classes de l'histogramme en microseconde ; 100\r\n"
-               "kk ; DeltaT[kk] ; histo_dt_non_desinteg[2,kk] ; nbtr[2,kk]\r\n"}},
+               "kk ; DeltaT[kk] ; histo_dt_non_desinteg[2,kk] ; nbtr[2,kk]\r\n"},
+     .box = "SpinEdit1"},
     {.name = "TForm4",
      .make = Make<TForm4>,
      .back = "BitBtn2",
      .page = "BitBtn8",
      .start = "Button5",
      .result = "Edit5",
-     .stored = [] { return absorption::AbsorptionTable().measured(5); }},
+     .stored = [] { return absorption::AbsorptionTable().measured(5); },
+     .box = "SpinEdit1"},
     {.name = "TForm5",
      .make = Make<TForm5>,
      .back = "BitBtn2",
      .page = "BitBtn3",
      .start = "Button0",
      .result = "Edit0",
-     .stored = [] { return absorption::LeadAbsorptionTable().measured(0); }},
+     .stored = [] { return absorption::LeadAbsorptionTable().measured(0); },
+     .box = "SpinEdit1"},
     {.name = "TForm6",
      .make = Make<TForm6>,
      .back = "BitBtn2",
      .page = "BitBtn8",
      .start = "Button9",
      .result = "Edit1",
-     .stored = [] { return absorption::DistanceTable().measured(2); }},
-    {.name = "TForm7", .make = Make<TForm7>, .back = "BitBtn2", .start = "BitBtn1", .result = "Edit10"},
+     .stored = [] { return absorption::DistanceTable().measured(2); },
+     .box = "SpinEdit1"},
+    {.name = "TForm7",
+     .make = Make<TForm7>,
+     .back = "BitBtn2",
+     .start = "BitBtn1",
+     .result = "Edit10",
+     .box = "SpinEdit1"},
     {.name = "TForm8",
      .make = MakePopulation,
      .back = "BitBtn2",
@@ -147,14 +161,16 @@ const ScreenRow kScreens[] = {
                R"(^\d{6}_\d\d_\d\d_\d\d_reseau\.txt$)",
                "ann\xE9"
                "e\r\nCs 137 ;  reste = ; 100\r\n"
-               " t         ;      n    ;       delta n \r\n"}},
+               " t         ;      n    ;       delta n \r\n"},
+     .box = "SpinEdit3"},
     {.name = "Tform100",
      .make = Make<Tform100>,
      .back = "BitBtn4",
      .page = "BitBtn3",
      .background = platform::kLightGreen,
      .start = "BitBtn1",
-     .result = "Label36"},
+     .result = "Label36",
+     .box = "SpinEdit1"},
     {.name = "TForm10", .make = Make<TForm10>, .back = "BitBtn2", .page = "BitBtn11"},
 };
 
@@ -324,6 +340,14 @@ class SharedBehavioursTest : public test::IsolatedSuite {
     }
   }
   void aFailedWriteKeepsTheOlderFileAndSaysWhy();
+  void heldKeysActOnce_data() {
+    AddScreens([](const ScreenRow&) { return true; });
+  }
+  void heldKeysActOnce();
+  void deleteInABoxEditsItOutsideARun_data() {
+    AddScreens([](const ScreenRow& s) { return s.box; });
+  }
+  void deleteInABoxEditsItOutsideARun();
 };
 
 void SharedBehavioursTest::returnClosesTheScreen() {
@@ -524,6 +548,43 @@ void SharedBehavioursTest::everyChartGivesItsDataToSpreadsheets() {
       QCOMPARE(CsvFields(lines[r]), QString(copied[r]).replace(u',', u'.').split(u'\t'));
     QVERIFY(file.remove());
   }
+}
+
+// Held down, the pause and stop keys act once (one message at most), and Space clicks its button once.
+void SharedBehavioursTest::heldKeysActOnce() {
+  QFETCH(int, row);
+  const ScreenRow& s = kScreens[row];
+  const std::unique_ptr<platform::ScreenBase> screen = s.make();
+  screen->show();
+  REQUIRE_CHILD(button, QAbstractButton, screen.get(), s.start ? s.start : s.back);
+  int clicks = 0;
+  connect(button, &QAbstractButton::clicked, screen.get(), [&] { ++clicks; });
+  button->setFocus();
+  // Space before Escape: Escape closes the dice screen.
+  for (const Qt::Key key : {Qt::Key_Pause, Qt::Key_Delete, Qt::Key_Space, Qt::Key_Escape}) {
+    services->messages.clear();
+    test::HoldKey(button, key);
+    QVERIFY2(services->messages.all().size() <= 1,
+             qPrintable(QString("key %1: %2").arg(key, 0, 16).arg(services->messages.all().size())));
+  }
+  QCOMPARE(clicks, 1);
+}
+
+// Outside a run, Delete in a number box edits the box: no stop, no message.
+void SharedBehavioursTest::deleteInABoxEditsItOutsideARun() {
+  QFETCH(int, row);
+  const ScreenRow& s = kScreens[row];
+  const std::unique_ptr<platform::ScreenBase> screen = s.make();
+  screen->show();
+  REQUIRE_CHILD(box, QAbstractSpinBox, screen.get(), s.box);
+  auto* edit = box->findChild<QLineEdit*>();
+  box->setFocus();
+  edit->setCursorPosition(0);
+  const QString before = edit->text();
+  QTest::keyClick(box, Qt::Key_Delete);
+  QCOMPARE(edit->text(), before.mid(1));
+  QVERIFY(services->messages.all().empty());
+  QVERIFY(screen->isVisible());
 }
 
 QTEST_MAIN(SharedBehavioursTest)

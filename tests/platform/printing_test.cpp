@@ -64,6 +64,8 @@ class PrintingTest : public test::IsolatedSuite {
   void aJobTheQueueRefusesIsReported();
   void chartPrintAreaKeepsMarginsAndProportions_data();
   void chartPrintAreaKeepsMarginsAndProportions();
+  void screenPrintKeepsTheWholeScreen_data();
+  void screenPrintKeepsTheWholeScreen();
 };
 
 void PrintingTest::screenPrintIsOnePageAndRestoresTheBackground_data() {
@@ -238,6 +240,30 @@ void PrintingTest::chartPrintAreaKeepsMarginsAndProportions() {
       near(got.x(), area.x()) && near(got.y(), area.y()) && near(got.width(), area.width()) &&
           near(got.height(), area.height()),
       qPrintable(QString("got %1,%2 %3×%4").arg(got.x()).arg(got.y()).arg(got.width()).arg(got.height())));
+}
+
+void PrintingTest::screenPrintKeepsTheWholeScreen_data() {
+  QTest::addColumn<QSizeF>("dpi");        // the screen's, x and y
+  QTest::addColumn<QSizeF>("printable");  // [dots] at 1200 dpi
+  QTest::addColumn<QSizeF>("scale");
+  // 800 × 600 px at 96 dpi is 10000 × 7500 dots at 1200 dpi.
+  QTest::newRow("room enough: on-screen size")
+      << QSizeF(96, 96) << QSizeF(11000, 14000) << QSizeF(12.5, 12.5);
+  QTest::newRow("A4 a little narrower: the whole width")
+      << QSizeF(96, 96) << QSizeF(9600, 13000) << QSizeF(12, 12);
+  QTest::newRow("landscape, too short: the whole height")
+      << QSizeF(96, 96) << QSizeF(12000, 6000) << QSizeF(10, 10);
+  QTest::newRow("uneven screen dpi keeps its proportions")
+      << QSizeF(96, 120) << QSizeF(5000, 14000) << QSizeF(6.25, 5);
+}
+
+void PrintingTest::screenPrintKeepsTheWholeScreen() {
+  QFETCH(QSizeF, dpi);
+  QFETCH(QSizeF, printable);
+  QFETCH(QSizeF, scale);
+  const QSizeF got = platform::ScreenPrintScale(QSizeF(800, 600), dpi, printable, 1200);
+  QVERIFY2(std::abs(got.width() - scale.width()) < 1e-9 && std::abs(got.height() - scale.height()) < 1e-9,
+           qPrintable(QString("got %1 × %2").arg(got.width()).arg(got.height())));
 }
 
 QTEST_MAIN(PrintingTest)

@@ -58,6 +58,23 @@ class PlainScreen : public ScreenBase {
   PlainScreen() : ScreenBase(nullptr, "TformPlain") {}
 };
 
+// Counts the key presses that reach a window.
+class KeyCounter : public QObject {
+ public:
+  KeyCounter(QWidget* window, int& presses) : QObject(window), presses_(presses) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) ++presses_;
+    return false;
+  }
+
+ private:
+  int& presses_;
+};
+
 QString InnerText(platform::SpinEdit* box) {
   return box->findChild<QLineEdit*>()->text();
 }
@@ -74,6 +91,7 @@ class ScreenBaseTest : public test::IsolatedSuite {
   void keysTypedIntoControlsArePreviewedOnce();
   void deleteReachesTheSpinBoxUnlessConsumed_data();
   void deleteReachesTheSpinBoxUnlessConsumed();
+  void aHeldKeyActsOnce();
   void keysOfOtherWindowsAreNotPreviewed();
   void enterConfirmsTheBoxAndNeverPressesAButton_data();
   void enterConfirmsTheBoxAndNeverPressesAButton();
@@ -165,8 +183,8 @@ void ScreenBaseTest::keysTypedIntoControlsArePreviewedOnce() {
   QCOMPARE(screen.keys, QList<int>({Qt::Key_P, Qt::Key_P}));
 
   screen.keys.clear();
-  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "25");
-  QCOMPARE(screen.keys, QList<int>({Qt::Key_Backspace, Qt::Key_2, Qt::Key_5}));
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "25");  // Backspace edits the box unseen
+  QCOMPARE(screen.keys, QList<int>({Qt::Key_2, Qt::Key_5}));
   QCOMPARE(InnerText(screen.box), QString("25"));
 
   // A consumed key does not reach the control.
@@ -178,14 +196,19 @@ void ScreenBaseTest::keysTypedIntoControlsArePreviewedOnce() {
 }
 
 void ScreenBaseTest::deleteReachesTheSpinBoxUnlessConsumed_data() {
+  QTest::addColumn<bool>("running");
   QTest::addColumn<bool>("consumed");
+  QTest::addColumn<bool>("previewed");
   QTest::addColumn<QString>("textAfter");
-  QTest::newRow("screen lets Delete through") << false << "234";
-  QTest::newRow("screen consumes Delete") << true << "1234";
+  QTest::newRow("outside a run the box takes Delete") << false << true << false << "234";
+  QTest::newRow("during a run, screen lets Delete through") << true << false << true << "234";
+  QTest::newRow("during a run, screen consumes Delete") << true << true << true << "1234";
 }
 
 void ScreenBaseTest::deleteReachesTheSpinBoxUnlessConsumed() {
+  QFETCH(bool, running);
   QFETCH(bool, consumed);
+  QFETCH(bool, previewed);
   QFETCH(QString, textAfter);
   KeyScreen screen;
   screen.consume = consumed ? QList<int>{Qt::Key_Delete} : QList<int>{};
@@ -193,9 +216,35 @@ void ScreenBaseTest::deleteReachesTheSpinBoxUnlessConsumed() {
   QVERIFY(QTest::qWaitForWindowExposed(&screen));
   screen.box->setFocus();
   screen.box->findChild<QLineEdit*>()->setCursorPosition(0);
-  QTest::keyClick(screen.box, Qt::Key_Delete);
-  QCOMPARE(screen.keys, QList<int>{Qt::Key_Delete});
+  const auto press = [&] { QTest::keyClick(screen.box, Qt::Key_Delete); };
+  if (running)
+    screen.runExclusive({}, press);
+  else
+    press();
+  QCOMPARE(screen.keys, previewed ? QList<int>{Qt::Key_Delete} : QList<int>{});
   QCOMPARE(InnerText(screen.box), textAfter);
+}
+
+// A held key acts once: its repeats are not previewed, nor do they reach a window the screen
+// opened (its message box); a window of its own gets them all.
+void ScreenBaseTest::aHeldKeyActsOnce() {
+  KeyScreen screen;
+  screen.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Pause, Qt::Key_Delete, Qt::Key_Space, Qt::Key_P}) {
+    screen.keys.clear();
+    test::HoldKey(screen.button, key, 2);
+    QCOMPARE(screen.keys.size(), key == Qt::Key_P ? 5 : 1);  // a letter may repeat
+  }
+  QWidget message(&screen, Qt::Window), other;
+  for (QWidget* window : {&message, &other}) {
+    int presses = 0;
+    auto* counter = new KeyCounter(window, presses);
+    window->show();
+    test::HoldKey(window, Qt::Key_Escape, 2);
+    QCOMPARE(presses, window == &message ? 1 : 5);
+    delete counter;
+  }
 }
 
 void ScreenBaseTest::keysOfOtherWindowsAreNotPreviewed() {

@@ -4,6 +4,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 
 namespace noyalis::test {
 
@@ -50,6 +51,27 @@ bool TypeIntoSpinBox(QWidget* root, const QString& name, const QString& text, co
 void LeaveFocus(QWidget* widget) {
   QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
   QApplication::sendEvent(widget, &focusOut);
+}
+
+void HoldKey(QWidget* widget, Qt::Key key, int repeats) {
+  static quint64 serverTime = 1'000'000;   // [ms]; never 0, the time of QTest's own key events
+  constexpr quint64 kRepeatInterval = 33;  // [ms]
+  const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+  const auto send = [&](QEvent::Type type, bool flagged) {
+    if (!widget->isVisible()) return;  // the key now goes to whatever window is left
+    QKeyEvent event(type, key, Qt::NoModifier, text, flagged);
+    event.setTimestamp(serverTime);
+    QApplication::sendEvent(widget, &event);
+  };
+  send(QEvent::KeyPress, false);
+  for (const bool flagged : {true, false})
+    for (int k = 0; k < repeats; ++k) {
+      serverTime += kRepeatInterval;
+      send(QEvent::KeyRelease, flagged);
+      send(QEvent::KeyPress, flagged);
+    }
+  serverTime += kRepeatInterval;
+  send(QEvent::KeyRelease, false);
 }
 
 }  // namespace noyalis::test

@@ -33,6 +33,11 @@ bool TypeIntoSpinBox(QWidget* root, const QString& name, const QString& text, co
 // Sends the widget the loss of focus that a click elsewhere would give it.
 void LeaveFocus(QWidget* widget);
 
+// Holds key down on widget as the X window system delivers it: the press; repeats flagged as
+// such; repeats the window system could not flag, each a release and a new press at the same
+// server time; the release.
+void HoldKey(QWidget* widget, Qt::Key key, int repeats = 3);
+
 }  // namespace noyalis::test
 
 #define REQUIRE_CHILD(var, Type, root, name)                                              \

@@ -65,7 +65,7 @@ class ActivityScreenTest : public test::IsolatedSuite {
   void escapeDuringARunStopsWithoutResults();
   void pauseHoldsTheRunWhileItsMessageIsOpen();
   void pauseAfterARunKeepsTheResultsAndEscapeClearsThem();
-  void deleteInASpinBoxStopsAndStillEdits();
+  void deleteInASpinBoxEditsOutsideARun();
   void enterConfirmsABoxAndTheRunGoesOn();
   void stopBeforeTheDrawLeavesNoStaleRun();
   void boxesInLocaleDigitsSetTheRun_data();
@@ -309,16 +309,22 @@ void ActivityScreenTest::pauseAfterARunKeepsTheResultsAndEscapeClearsThem() {
   QVERIFY(!screen.findChild<QWidget*>("Edit6")->isVisible());
 }
 
-void ActivityScreenTest::deleteInASpinBoxStopsAndStillEdits() {
+// Outside a run Delete in a box edits it: no stop, and the results of the last run stay.
+void ActivityScreenTest::deleteInASpinBoxEditsOutsideARun() {
   Tform11 screen;
   screen.show();
+  CLICK_BUTTON(&screen, "BitBtn1");
+  const QString mean = Text(&screen, "Edit2M");
+  const int bars = Points(&screen, "Chart1", "Series1");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1234");
   REQUIRE_CHILD(box, platform::SpinEdit, &screen, "SpinEdit1");
   auto* line = box->findChild<QLineEdit*>();
   line->setCursorPosition(0);
   QTest::keyClick(line, Qt::Key_Delete);
   QCOMPARE(line->text(), QString("234"));
-  QCOMPARE(services->messages.informations(), QStringList{"Arret utilisateur"});
+  QVERIFY(services->messages.all().empty());
+  QCOMPARE(Text(&screen, "Edit2M"), mean);
+  QCOMPARE(Points(&screen, "Chart1", "Series1"), bars);
 }
 
 void ActivityScreenTest::enterConfirmsABoxAndTheRunGoesOn() {

@@ -29,26 +29,32 @@ class GaussOrPoissonWindowTest : public test::IsolatedSuite {
 void GaussOrPoissonWindowTest::answersInTheScreensLanguage_data() {
   QTest::addColumn<QString>("code");
   QTest::addColumn<QString>("caption");
+  QTest::addColumn<int>("measurements");
   QTest::newRow("French") << "FR"
-                          << "Gauss ou Poisson ?";
+                          << "Gauss ou Poisson ?" << 100;
   QTest::newRow("English") << "UK"
-                           << "Gauss or Poisson ?";
+                           << "Gauss or Poisson ?" << 100;
   QTest::newRow("Italian") << "IT"
-                           << "Gauss o Poisson ?";
+                           << "Gauss o Poisson ?" << 100;
   QTest::newRow("Spanish") << "ES"
-                           << "Gauss o Poisson ?";
+                           << "Gauss o Poisson ?" << 100;
   QTest::newRow("German") << "DE"
-                          << "Gauss oder Poisson ?";
+                          << "Gauss oder Poisson ?" << 100;
+  // One class: fewer than no degrees of freedom, shown as too few measurements, never as a number.
+  QTest::newRow("French, two measurements") << "FR"
+                                            << "Gauss ou Poisson ?" << 2;
 }
 
 void GaussOrPoissonWindowTest::answersInTheScreensLanguage() {
   QFETCH(QString, code);
   QFETCH(QString, caption);
+  QFETCH(int, measurements);
   platform::SetLanguageCode(code);
   kernel::UniformRandom::setState(0);
   Tform11 screen;
   screen.show();
   REQUIRE_CHILD(question, QLineEdit, &screen, "Edit6");
+  if (measurements != 100) TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", QString::number(measurements));
   CLICK_BUTTON(&screen, "BitBtn1");  // the default run: 100 counts of mean 27.2
   QVERIFY(question->isVisible());
 
@@ -64,23 +70,25 @@ void GaussOrPoissonWindowTest::answersInTheScreensLanguage() {
   using namespace counting_statistics;
   const GaussOrPoissonAnswer answer =
       AnswerGaussOrPoisson(activity::RunHistogram(activity::LastActivityRun()));
-  QCOMPARE(answer.measurements, 100);
-  QVERIFY(answer.poisson.testable() && answer.gauss.testable());
+  QCOMPARE(answer.measurements, measurements);
+  QCOMPARE(answer.poisson.testable() && answer.gauss.testable(), measurements == 100);
   const std::string language = code.toStdString();
+  const QString none = QStringLiteral("—");
+  const auto number = [&](const LawFit& fit, const QString& text) { return fit.testable() ? text : none; };
   const struct {
     const char* name;
     QString text;
   } values[] = {
-      {"ChiSquarePoisson", platform::FixedText(answer.poisson.chiSquare, 2)},
-      {"ChiSquareGauss", platform::FixedText(answer.gauss.chiSquare, 2)},
-      {"FreedomPoisson", QString::number(answer.poisson.degreesOfFreedom)},
-      {"FreedomGauss", QString::number(answer.gauss.degreesOfFreedom)},
+      {"ChiSquarePoisson", number(answer.poisson, platform::FixedText(answer.poisson.chiSquare, 2))},
+      {"ChiSquareGauss", number(answer.gauss, platform::FixedText(answer.gauss.chiSquare, 2))},
+      {"FreedomPoisson", number(answer.poisson, QString::number(answer.poisson.degreesOfFreedom))},
+      {"FreedomGauss", number(answer.gauss, QString::number(answer.gauss.degreesOfFreedom))},
       {"ClassesGauss", QString::number(answer.gauss.classes.size())},
-      {"PValuePoisson", platform::FixedText(answer.poisson.pValue, 4)},
-      {"PoissonVerdict",
-       QString::fromStdString(LawSentence(CountLaw::Poisson, answer.poisson.outcome, 100, language))},
+      {"PValuePoisson", number(answer.poisson, platform::FixedText(answer.poisson.pValue, 4))},
+      {"PoissonVerdict", QString::fromStdString(
+                             LawSentence(CountLaw::Poisson, answer.poisson.outcome, measurements, language))},
       {"GaussVerdict",
-       QString::fromStdString(LawSentence(CountLaw::Gauss, answer.gauss.outcome, 100, language))},
+       QString::fromStdString(LawSentence(CountLaw::Gauss, answer.gauss.outcome, measurements, language))},
       {"PValueNote", QString::fromStdString(PValueNote(language))},
   };
   for (const auto& v : values) {

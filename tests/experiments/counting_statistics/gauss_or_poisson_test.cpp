@@ -151,7 +151,7 @@ TEST(GaussOrPoisson, ALawLeftWithoutDegreesOfFreedomIsNotTestedButTheOtherIs) {
   EXPECT_EQ(LawSentence(CountLaw::Poisson, a.poisson.outcome, a.measurements, "FR"),
             "Loi de Poisson : non rejetée au seuil de 5 % avec ces 20 mesures.");
   EXPECT_EQ(LawSentence(CountLaw::Gauss, a.gauss.outcome, a.measurements, "UK"),
-            "Gauss law: too few classes to test it with these 20 measurements.");
+            "Gauss law: too few measurements to test it (20 give too few classes).");
 }
 
 // With one degree of freedom the 5 % critical value is 3.8415: χ² = 3.84 gives p = 0.050044 and

@@ -47,6 +47,7 @@ TEST(IsotopeList, ParsesWhatTheFormatAllowsAndRefusesTheRest) {
       {"negative lambda", "Co 60 -4.17E-9\n", {}, "ligne 1"},
       {"lambda not a number", "Co 60 nan\n", {}, "ligne 1"},
       {"lambda beyond range", "Co 60 1E99999\n", {}, "ligne 1"},
+      {"lambda beyond a double", "Co 60 1E309\n", {}, "ligne 1"},
       {"blank line between entries", "Co 60 4.17E-9\n\nSr 90 7.6e-10\n", {}, "ligne 2"},
       {"199 entries", Repeat("Co 60 4.17E-9\n", 199), std::vector<AtomRow>(199, {"Co", 60, 4.17E-9L}), ""},
       {"200 entries", Repeat("Co 60 4.17E-9\n", 200), {}, "ligne 200"},
@@ -155,14 +156,16 @@ TEST(LambdaText, GridFormAndTypedEntries) {
   EXPECT_EQ(LambdaGridText(7.28528E-10L, ','), "7,285E-10");
   EXPECT_EQ(LambdaGridText(0, ','), "0,000E+00");
   EXPECT_EQ(LambdaGridText(1.5E-100L, '.'), "1.500E-100");
-  EXPECT_EQ(ParseLambdaEntry(LambdaGridText(7.28528E-10L, ','), ','), 7.285E-10L);
-  EXPECT_EQ(ParseLambdaEntry(" 0,5 ", ','), 0.5L);
-  EXPECT_EQ(ParseLambdaEntry("2.5e-3", '.'), 2.5e-3L);
-  EXPECT_EQ(ParseLambdaEntry("0", ','), 0.0L);
-  EXPECT_EQ(ParseLambdaEntry("-0", ','), 0.0L);
-  for (const char* bad :
-       {"", " ", "abc", "nan", "inf", "-inf", "-1", "1,5", "1e5000", "0x10", "1e", ",", "1,5,2"})
-    EXPECT_EQ(ParseLambdaEntry(bad, bad == std::string("1,5") ? '.' : ','), std::nullopt) << bad;
+  EXPECT_EQ(ParseLambdaEntry(LambdaGridText(7.28528E-10L, ',')), 7.285E-10L);
+  EXPECT_EQ(ParseLambdaEntry(LambdaGridText(7.28528E-10L, '.')), 7.285E-10L);
+  EXPECT_EQ(ParseLambdaEntry(" 0,5 "), 0.5L);
+  EXPECT_EQ(ParseLambdaEntry("2.5e-3"), 2.5e-3L);
+  EXPECT_EQ(ParseLambdaEntry("0"), 0.0L);
+  EXPECT_EQ(ParseLambdaEntry("-0"), 0.0L);
+  EXPECT_EQ(ParseLambdaEntry("1.7976931348623157e308"), 1.7976931348623157e308L);  // the largest double
+  for (const char* bad : {"", " ", "abc", "nan", "inf", "-inf", "-1", "1e309", "1e400", "1e5000", "0x10",
+                          "1e", ",", "1,5,2", "1.5,2", "1 000"})
+    EXPECT_EQ(ParseLambdaEntry(bad), std::nullopt) << bad;
   EXPECT_NE(LambdaEntryError("abc").find("'abc'"), std::string::npos);
 }
 

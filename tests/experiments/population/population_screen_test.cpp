@@ -225,24 +225,44 @@ void PopulationScreenTest::ownDecayConstant() {
     bool accepted;
     long double lambda;
   };
-  const Case cases[] = {{"0,25", true, 0.25L}, {"abc", false, 0}, {"nan", false, 0},        {"inf", false, 0},
-                        {"-1", false, 0},      {"", false, 0},    {"1,5E-3", true, 1.5E-3L}};
+  // Comma and point both separate the decimals; what a double cannot hold is refused.
+  const Case cases[] = {{"0,25", true, 0.25L}, {"abc", false, 0},        {"nan", false, 0},
+                        {"inf", false, 0},     {"-1", false, 0},         {"", false, 0},
+                        {"1e309", false, 0},   {"1e400", false, 0},      {"0.5", true, 0.5L},
+                        {"1,5,2", false, 0},   {"1,5E-3", true, 1.5E-3L}};
   long double last = 0;
-  for (const Case& c : cases) {
-    services->messages.clear();
+  const auto leave = [&](const char* typed) {
     entry->setFocus();
     QVERIFY(entry->hasFocus());
-    entry->setText(c.typed);
+    if (typed) entry->setText(typed);
     QTest::keyClick(entry, Qt::Key_Return);  // Enter confirms, the focus leaves, nothing starts
-    QVERIFY2(!entry->hasFocus(), c.typed);
+    QVERIFY2(!entry->hasFocus(), typed);
+  };
+  for (const Case& c : cases) {
+    services->messages.clear();
+    leave(c.typed);
     if (c.accepted) last = c.lambda;
     QVERIFY2(services->messages.errors().size() == (c.accepted ? 0 : 1),
              qPrintable(services->messages.errors().join("|")));
+    QCOMPARE(entry->font().strikeOut(), !c.accepted);  // a refused value shows it is not in use
     QCOMPARE(state.atoms[state.NewAtomRow].lambda, last);
     QCOMPARE(state.StepProbability, static_cast<long double>(static_cast<double>(last)));
   }
+  // One message per refusal: leaving the refused entry again, unchanged, or while its message is
+  // open (the box takes the focus), tells nothing new.
+  services->messages.clear();
+  services->messages.onShow([&](const auto&) { test::LeaveFocus(entry); });
+  leave("abc");
+  services->messages.onShow(nullptr);
+  leave(nullptr);
+  QCOMPARE(services->messages.errors().size(), 1);
   QCOMPARE(Text(&screen, "Edit12"), QString(" "));
   QVERIFY(services->clock.sleeps.empty());  // Enter started no run
+  // A run says which λ it uses.
+  screen.setRunSeams(Seams());
+  CLICK_BUTTON(&screen, "BitBtn1");
+  QCOMPARE(entry->text(), QString("0,0015"));  // the separator of the screen's language
+  QVERIFY(!entry->font().strikeOut());
 }
 
 void PopulationScreenTest::runDrawsLatticeCurvesAndStepCounter() {

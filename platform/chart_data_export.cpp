@@ -42,10 +42,7 @@ constexpr std::array<std::pair<const char*, DataTexts>, 5> kTexts = {{
 // clang-format on
 
 const DataTexts& Texts() {
-  const QString code = LanguageCode();
-  for (const auto& [language, texts] : kTexts)
-    if (code == QLatin1String(language)) return texts;
-  return kTexts[0].second;  // French for any other code
+  return InLanguage(kTexts);
 }
 
 // Whole numbers as integers (counts, classes); any other in the fewest digits that read back

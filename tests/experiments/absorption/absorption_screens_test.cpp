@@ -33,6 +33,20 @@ double FirstKey(QWidget* screen, const QString& series) {
   return graph->data()->constBegin()->key;
 }
 
+// Where the heights of a series' points, in drawing order, differ from the expected ones by more
+// than 1e-9; empty when they match.
+QString HeightsOff(QWidget* screen, const QString& series, const QList<double>& expected) {
+  auto* graph = qobject_cast<QCPGraph*>(screen->findChild<platform::Chart*>("Chart1")->series(series));
+  QList<double> drawn;
+  for (auto p = graph->data()->constBegin(); p != graph->data()->constEnd(); ++p) drawn << p->value;
+  bool near = drawn.size() == expected.size();
+  for (qsizetype i = 0; near && i < drawn.size(); ++i) near = std::abs(drawn[i] - expected[i]) <= 1e-9;
+  if (near) return {};
+  QStringList text;
+  for (double y : drawn) text << QString::number(y, 'g', 15);
+  return series + " drew " + text.join(' ');
+}
+
 void DoubleClick(QWidget* screen, const char* box) {
   QTest::mouseDClick(screen->findChild<QLineEdit*>(box), Qt::LeftButton);
 }
@@ -162,6 +176,22 @@ void AbsorptionScreensTest::betaCurveSeriesAndSmoothing() {
   QVERIFY(pulled > l2 + half);
   QVERIFY(std::abs(smooth->data()->at(1)->value - (l2 + half)) < 1e-12);
   QVERIFY(std::abs(smooth->data()->at(2)->value - l3) < 1e-12);
+  // Worked out by hand apart from this code: the 0.5 mm bar is ln(200/2772) ± (0.00001/2772 +
+  // 20/200). The vertical axis ends at 0 and reaches a little below the lowest bar end, 3 mm's
+  // ln(153/2772) − 0.00001/2772 − 0.00001/153 = −2.896886507884.
+  const QString bar = HeightsOff(&screen, "Series3", {-2.729006997369, l2, -2.529006990154});
+  QVERIFY2(bar.isEmpty(), qPrintable(bar));
+  const QCPRange heights = screen.findChild<platform::Chart*>("Chart1")->yAxis->range();
+  QCOMPARE(heights.upper, 0.0);
+  QVERIFY2(heights.lower < -2.896886507884 && heights.lower > 1.1 * -2.896886507884,
+           qPrintable(QString::number(heights.lower)));
+  // With 0.2 mm at 1000 counts, βγ β: beta points ln(D/2619) for D = 2619, 847 and 47 (3 mm,
+  // D = 0, left out); the line through the origin has the slope Σxy/Σx² = −7.710239832310.
+  ScriptedDraw::blocks = {{500}, {500}};
+  CLICK_BUTTON(&screen, "Button2");
+  CLICK_BUTTON(&screen, "BitBtn9");
+  const QString line = HeightsOff(&screen, "Series17", {0, -1.542047966462, -3.855119916155});
+  QVERIFY2(line.isEmpty(), qPrintable(line));
   QVERIFY(services->messages.all().empty());
 }
 
@@ -284,14 +314,30 @@ void AbsorptionScreensTest::leadDecimalsFitAndRefusal() {
   QCOMPARE(Points(&screen, "Chart1", "Series4"), 3);
   QCOMPARE(FirstKey(&screen, "Series4"), 10.0);
   QCOMPARE(Points(&screen, "Chart1", "Series5"), 0);
+  // By hand: ln(81/200.5) = −0.906365092074; the bars are 0 ± 2·10.5/200.5 and that height
+  // ± (10.5/200.5 + 0.00001/81).
+  for (const auto& [series, heights] :
+       {std::pair<QString, QList<double>>{"Series3", {-0.104738154613, 0, 0.104738154613}},
+        {"Series4", {-0.958734292838, -0.906365092074, -0.853995891311}}}) {
+    const QString off = HeightsOff(&screen, series, heights);
+    QVERIFY2(off.isEmpty(), qPrintable(off));
+  }
   auto* chart = screen.findChild<platform::Chart*>("Chart1");
   QCOMPARE(chart->yAxis->range().lower, -2.5);
   QCOMPARE(chart->yAxis->range().upper, 0.5);
   QCOMPARE(chart->xAxis->label(), QString("mm"));
 
+  // With 20 mm at 33 counts the line's slope is (10·ln(81/200.5) + 20·ln(33/200.5)) / 500 =
+  // −0.090299569253 by hand; its heights are 0, 10 and 20 times that.
+  CLICK_BUTTON(&screen, "Button12");
+  CLICK_BUTTON(&screen, "BitBtn5");
+  const QString line = HeightsOff(&screen, "Series2", {0, -0.902995692527, -1.805991385054});
+  QVERIFY2(line.isEmpty(), qPrintable(line));
+  DoubleClick(&screen, "Edit12");
+
   // Deleting 0 mm leaves the chart as drawn; the next plot refuses and clears it.
   DoubleClick(&screen, "Edit0");
-  QCOMPARE(Points(&screen, "Chart1", "Series1"), 2);
+  QCOMPARE(Points(&screen, "Chart1", "Series1"), 3);
   CLICK_BUTTON(&screen, "BitBtn5");
   QVERIFY(Shown(&screen, "Memo1"));
   for (int s = 1; s <= 7; ++s) QCOMPARE(Points(&screen, "Chart1", QString("Series%1").arg(s)), 0);
@@ -422,6 +468,8 @@ void AbsorptionScreensTest::distancePlotFitAndRefusal() {
   QVERIFY(Shown(&screen, "Memo1"));
   QCOMPARE(Points(&screen, "Chart1", "Series1"), 0);
 
+  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "2");
+  ScriptedDraw::blocks = {{550, 570}};  // 3 cm: mean 560, deviation 10
   for (const char* d : {"Button2", "Button0", "Button10", "Button11"}) CLICK_BUTTON(&screen, d);
   QCOMPARE(Text(&screen, "Edit0"), QString("279.000"));
   CLICK_BUTTON(&screen, "BitBtn5");
@@ -430,6 +478,16 @@ void AbsorptionScreensTest::distancePlotFitAndRefusal() {
   QCOMPARE(Text(&screen, "Edit9"), QString("1.000"));
   QCOMPARE(Points(&screen, "Chart1", "Series1"), 5);
   QCOMPARE(Points(&screen, "Chart1", "Series2"), 6);  // with the origin
+  // By a short independent computation: a = Σ(y/d²) / Σ(1/d⁴) over the means 560, 279, 140, 70,
+  // 35 gives the line's heights a/d² from 12 cm to 3 cm; the 3 cm bar is 560 ± 10.
+  for (const auto& [series, heights] :
+       {std::pair<QString, QList<double>>{
+            "Series2",
+            {0, 35.000688573094, 69.759157848104, 140.002754292375, 279.036631392414, 560.011017169498}},
+        {"Series3", {550, 560, 570}}}) {
+    const QString off = HeightsOff(&screen, series, heights);
+    QVERIFY2(off.isEmpty(), qPrintable(off));
+  }
   auto* chart = screen.findChild<platform::Chart*>("Chart1");
   QCOMPARE(chart->xAxis->range().lower, 0.0);
   QCOMPARE(chart->yAxis->range().lower, 0.0);

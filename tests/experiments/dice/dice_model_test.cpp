@@ -231,6 +231,8 @@ TEST(DecayCurves, AxisBinomialAndExponential) {
     EXPECT_EQ(c.BinomialCurve.front(), 1000.0L);
     EXPECT_EQ(c.lnBinomial.front(), std::log(1000.0));
     EXPECT_EQ(c.exponential.front(), 1000.0);
+    // After nf throws the exponential is 1000·e^(−1) = 367.879441171, by hand.
+    EXPECT_NEAR(c.exponential.at(static_cast<std::size_t>(nf)), 367.879441171, 1e-6) << nf;
     for (std::size_t t = 1; t < c.t.size(); ++t) {
       EXPECT_LT(c.binomial[t], c.exponential[t]) << nf << " t=" << t;
       EXPECT_NEAR(c.binomial[t], 1000 * std::pow(1 - 1.0 / nf, static_cast<double>(t)), 1e-9 * 1000);

@@ -13,6 +13,7 @@
 #include "experiments/class_results/class_results.h"
 #include "experiments/class_results/class_results_constants.h"
 #include "experiments/class_results/results_file_reader.h"
+#include "support/scratch_directory.h"
 
 namespace noyalis::class_results {
 namespace {
@@ -102,9 +103,8 @@ TEST(ResultsFileReader, GoodFilesAndEveryBadKind) {
       {"a named pipe", "", {}, {NotARegularFile}, Make::Pipe},
       {"unreadable", "", {}, {Unreadable, 0, 0, ENOENT}, Make::Missing},
   };
-  const fs::path dir = fs::temp_directory_path() / "noyalis_results_reader_test";
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+  const noyalis::test::ScratchDirectory scratch("results_reader");
+  const fs::path& dir = scratch.path();
   int number = 0;
   for (const ReaderCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -142,7 +142,6 @@ TEST(ResultsFileReader, GoodFilesAndEveryBadKind) {
   const std::vector<std::string> paths = PathsToRead(chosen);
   ASSERT_EQ(paths.size(), std::size(cases) - 1);  // the missing file is not there
   EXPECT_TRUE(std::is_sorted(paths.begin(), paths.end()));
-  fs::remove_all(dir);
 }
 
 }  // namespace

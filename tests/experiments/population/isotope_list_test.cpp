@@ -11,6 +11,7 @@
 
 #include "experiments/population/atom_table.h"
 #include "experiments/population/isotope_list.h"
+#include "support/scratch_directory.h"
 
 namespace noyalis::population {
 namespace {
@@ -77,17 +78,15 @@ TEST(IsotopeList, ParsesWhatTheFormatAllowsAndRefusesTheRest) {
 class IsotopeListFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("noyalis_list_" + std::to_string(::getpid()));
-    fs::create_directories(dir_ / "work");
-    fs::create_directories(dir_ / "installed");
+    fs::create_directories("work");
+    fs::create_directories("installed");
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string path(const char* part) const { return (dir_ / part / "radliste02.txt").string(); }
+  std::string path(const char* part) const { return (dir_.path() / part / "radliste02.txt").string(); }
   static void Write(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
   }
 
-  fs::path dir_;
+  const noyalis::test::ScratchDirectory dir_{"list"};
 };
 
 TEST_F(IsotopeListFiles, WorkingDirectoryFirstThenInstalledCopyThenNothing) {
@@ -106,7 +105,7 @@ TEST_F(IsotopeListFiles, WorkingDirectoryFirstThenInstalledCopyThenNothing) {
 }
 
 TEST_F(IsotopeListFiles, UnreadableFileNamesItself) {
-  for (const std::string& p : {path("work") + ".missing", (dir_ / "work").string()}) {
+  for (const std::string& p : {path("work") + ".missing", (dir_.path() / "work").string()}) {
     try {
       ReadIsotopeList(p);
       ADD_FAILURE() << p;

@@ -342,7 +342,6 @@ void ScreenBaseTest::aPressWhoseReleaseLandsInItsMessageIsPreviewedOnce() {
 // One run at a time, its controls locked while it lasts; leaving during it asks it to stop, and
 // the screen closes when it returns.
 void ScreenBaseTest::aRunLocksItsControlsAndLeavingStopsIt() {
-  test::ScopedServices services;
   KeyScreen screen;
   auto* busy = new QLabel("Calcul en cours", &screen);
   busy->hide();
@@ -383,7 +382,7 @@ void ScreenBaseTest::aRunLocksItsControlsAndLeavingStopsIt() {
   });
   QCOMPARE(failed, ScreenBase::RunOutcome::Failed);
   QVERIFY(stopCleared);
-  QCOMPARE(services.messages.errors(), QStringList{"Range check error"});
+  QCOMPARE(services->messages.errors(), QStringList{"Range check error"});
   QVERIFY(screen.isVisible());
   QVERIFY(unlocked());
   screen.closeScreen();
@@ -415,7 +414,6 @@ void ScreenBaseTest::aBoxIsLeftAsItsRuleSays() {
   QFETCH(Qt::FocusReason, reason);
   QFETCH(bool, screenShown);
   QFETCH(bool, left);
-  test::ScopedServices services;
   KeyScreen screen;
   screen.setVisible(screenShown);
   int leaves = 0;
@@ -426,17 +424,14 @@ void ScreenBaseTest::aBoxIsLeftAsItsRuleSays() {
   QFocusEvent focusOut(QEvent::FocusOut, reason);
   QApplication::sendEvent(screen.box, &focusOut);
   QCOMPARE(leaves, left ? 1 : 0);
-  QCOMPARE(services.messages.errors().size(), left ? 1 : 0);
+  QCOMPARE(services->messages.errors().size(), left ? 1 : 0);
 }
 
 void ScreenBaseTest::backgroundColourAndPicture() {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("background.svg");
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(
+  const QString path = "background.svg";
+  writeFile(
+      path,
       R"(<svg xmlns="http://www.w3.org/2000/svg" width="8" height="6"><rect width="8" height="6" fill="navy"/></svg>)");
-  file.close();
 
   KeyScreen screen;
   QLabel* picture = screen.setBackgroundPicture(path);

@@ -181,6 +181,12 @@ void AddScreens(const char* ScreenRow::*button = nullptr) {
     if (!button || kScreens[i].*button) QTest::newRow(kScreens[i].name) << i;
 }
 
+// The row of kScreens the test runs with.
+const ScreenRow& CurrentRow() {
+  QFETCH(int, row);
+  return kScreens[row];
+}
+
 // The screen of the row, built and shown.
 std::unique_ptr<platform::ScreenBase> Opened(const ScreenRow& row) {
   std::unique_ptr<platform::ScreenBase> screen = row.make();
@@ -322,17 +328,16 @@ class SharedBehavioursTest : public test::IsolatedSuite {
 };
 
 void SharedBehavioursTest::returnClosesTheScreen() {
-  QFETCH(int, row);
-  const std::unique_ptr<platform::ScreenBase> screen = Opened(kScreens[row]);
+  const ScreenRow& s = CurrentRow();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   QVERIFY(screen->isVisible());
-  CLICK_BUTTON(screen.get(), kScreens[row].back);
+  CLICK_BUTTON(screen.get(), s.back);
   QVERIFY(!screen->isVisible());
   QCOMPARE(screen->result(), int(QDialog::Accepted));
 }
 
 void SharedBehavioursTest::returnDuringARunStopsItAndCloses() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
+  const ScreenRow& s = CurrentRow();
   const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   if (s.result) {  // a finished run first, to see that nothing of it is left
     CLICK_BUTTON(screen.get(), s.start);
@@ -363,8 +368,7 @@ void SharedBehavioursTest::returnDuringARunStopsItAndCloses() {
 }
 
 void SharedBehavioursTest::pagePrintsAndGivesTheBackgroundBack() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
+  const ScreenRow& s = CurrentRow();
   const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   services->printing.setCancel(true);
   CLICK_BUTTON(screen.get(), s.page);
@@ -379,24 +383,23 @@ void SharedBehavioursTest::pagePrintsAndGivesTheBackgroundBack() {
 }
 
 void SharedBehavioursTest::chartPagePrintsOnTheDefaultPrinter() {
-  QFETCH(int, row);
-  const std::unique_ptr<platform::ScreenBase> screen = Opened(kScreens[row]);
+  const ScreenRow& s = CurrentRow();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   services->printing.setDefaultOutput("chart.pdf");
-  CLICK_BUTTON(screen.get(), kScreens[row].chartPage);
+  CLICK_BUTTON(screen.get(), s.chartPage);
   QCOMPARE(services->printing.dialogsShown(), 0);
   QCOMPARE(services->printing.defaultJobs(), 1);
   QVERIFY(Bytes("chart.pdf").startsWith("%PDF-"));
   // Without a printer: the message, and the screen stays usable.
   services->printing.setDefaultOutput({});
-  CLICK_BUTTON(screen.get(), kScreens[row].chartPage);
+  CLICK_BUTTON(screen.get(), s.chartPage);
   QCOMPARE(services->messages.errors(), QStringList{QString::fromUtf8("Aucune imprimante installée")});
   QVERIFY(screen->isVisible());
 }
 
 // Before any run of the process, whatever ran in it before.
 void SharedBehavioursTest::saveBeforeAnyRunWritesTheHeaderOnly() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
+  const ScreenRow& s = CurrentRow();
   s.first.forgetRuns();
   const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   CLICK_BUTTON(screen.get(), s.save);
@@ -409,8 +412,7 @@ void SharedBehavioursTest::saveBeforeAnyRunWritesTheHeaderOnly() {
 
 // The test clock stands still, so that every save falls in the same minute (and second).
 void SharedBehavioursTest::aSecondSaveUnderTheSameNameAsks() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
+  const ScreenRow& s = CurrentRow();
   platform::SetLanguageCode("DE");
   const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   CLICK_BUTTON(screen.get(), s.save);
@@ -464,8 +466,7 @@ void SharedBehavioursTest::aFailedWriteKeepsTheOlderFileAndSaysWhy() {
 // After a run where the screen has one: every point of every series drawn, copied with the user's
 // decimal separator at its x, and the same table in the CSV file with points.
 void SharedBehavioursTest::everyChartGivesItsDataToSpreadsheets() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
+  const ScreenRow& s = CurrentRow();
   const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   if (s.result) CLICK_BUTTON(screen.get(), s.start);
   const QList<platform::Chart*> charts = screen->findChildren<platform::Chart*>();
@@ -516,8 +517,7 @@ void SharedBehavioursTest::everyChartGivesItsDataToSpreadsheets() {
 
 // Held down, the pause and stop keys act once (one message at most), and Space clicks its button once.
 void SharedBehavioursTest::heldKeysActOnce() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
+  const ScreenRow& s = CurrentRow();
   const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   REQUIRE_CHILD(button, QAbstractButton, screen.get(), s.start ? s.start : s.back);
   int clicks = 0;
@@ -535,8 +535,7 @@ void SharedBehavioursTest::heldKeysActOnce() {
 
 // Outside a run, Delete in a number box edits the box: no stop, no message.
 void SharedBehavioursTest::deleteInABoxEditsItOutsideARun() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
+  const ScreenRow& s = CurrentRow();
   const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   REQUIRE_CHILD(box, QAbstractSpinBox, screen.get(), s.box);
   auto* edit = box->findChild<QLineEdit*>();

@@ -38,6 +38,12 @@ class KeyScreen : public ScreenBase {
     button->setGeometry(10, 50, 80, 30);
   }
 
+  // Shows the screen and waits until it is on screen.
+  bool showExposed() {
+    show();
+    return QTest::qWaitForWindowExposed(this);
+  }
+
   QList<int> keys;
   QList<int> consume{Qt::Key_Escape};
   std::function<void(int)> onKey;
@@ -151,8 +157,7 @@ void ScreenBaseTest::execCentresTheScreenAndReturnsWhenClosed() {
 
 void ScreenBaseTest::escapeAndTheWindowManagerNeverClose() {
   KeyScreen screen;
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   QTest::keyClick(&screen, Qt::Key_Escape);
   QVERIFY(screen.isVisible());
   QCOMPARE(screen.keys, QList<int>{Qt::Key_Escape});
@@ -174,8 +179,7 @@ void ScreenBaseTest::escapeAndTheWindowManagerNeverClose() {
 
 void ScreenBaseTest::keysTypedIntoControlsArePreviewedOnce() {
   KeyScreen screen;
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   // A button ignores P, so the press climbs to the screen: still one preview.
   QTest::keyClick(screen.button, Qt::Key_P);
   QCOMPARE(screen.keys, QList<int>{Qt::Key_P});
@@ -212,8 +216,7 @@ void ScreenBaseTest::deleteReachesTheSpinBoxUnlessConsumed() {
   QFETCH(QString, textAfter);
   KeyScreen screen;
   screen.consume = consumed ? QList<int>{Qt::Key_Delete} : QList<int>{};
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   screen.box->setFocus();
   screen.box->findChild<QLineEdit*>()->setCursorPosition(0);
   const auto press = [&] { QTest::keyClick(screen.box, Qt::Key_Delete); };
@@ -229,8 +232,7 @@ void ScreenBaseTest::deleteReachesTheSpinBoxUnlessConsumed() {
 // opened (its message box); a window of its own gets them all.
 void ScreenBaseTest::aHeldKeyActsOnce() {
   KeyScreen screen;
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Pause, Qt::Key_Delete, Qt::Key_Space, Qt::Key_P}) {
     screen.keys.clear();
     test::HoldKey(screen.button, key, 2);
@@ -308,8 +310,7 @@ void ScreenBaseTest::enterConfirmsTheBoxAndNeverPressesAButton() {
     });
     screen.exec();
   } else {
-    screen.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QVERIFY(screen.showExposed());
     press();
     visibleAfterKey = screen.isVisible();
   }
@@ -329,8 +330,7 @@ void ScreenBaseTest::aPressWhoseReleaseLandsInItsMessageIsPreviewedOnce() {
   screen.onKey = [&](int key) {
     if (key == Qt::Key_Delete) QTest::keyRelease(&messageBox, Qt::Key_Delete);
   };
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   screen.button->setFocus();
   QTest::keyPress(screen.button, Qt::Key_Delete);
   QCOMPARE(screen.keys, QList<int>{Qt::Key_Delete});
@@ -449,8 +449,7 @@ void ScreenBaseTest::backgroundColourAndPicture() {
   QCOMPARE(screen.setBackgroundPicture(path), picture);  // replaced, not stacked
   QCOMPARE(screen.findChildren<QLabel*>().size(), 1);
 
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   const QImage shown = screen.grab().toImage();
   QCOMPARE(QColor(shown.pixel(700, 500)), QColor(0, 0, 128));  // the picture covers the screen
 

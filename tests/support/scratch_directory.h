@@ -1,6 +1,7 @@
 #pragma once
 // For model tests that write files: a fresh directory of the test's own, the working directory
-// while it lives (then the earlier one comes back and the directory goes), and a file's bytes.
+// while it lives (then the earlier one comes back and the directory goes), and a file's bytes
+// written or read whole.
 #include <unistd.h>
 
 #include <filesystem>
@@ -32,6 +33,11 @@ class ScratchDirectory {
  private:
   std::filesystem::path path_, previous_;
 };
+
+// Writes bytes to a file at path (binary, replacing it).
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
 
 // The bytes of the file at path; empty when it cannot be read.
 inline std::string FileBytes(const std::string& path) {

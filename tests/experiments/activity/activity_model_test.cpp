@@ -20,7 +20,7 @@ namespace {
 using test::StoppingHost;
 
 // A run record holding the given counts, with the statistics DistPoisson would return.
-ActivityRunData& RecordOf(std::initializer_list<std::int32_t> counts) {
+ActivityRunData& RecordOf(const std::vector<std::int32_t>& counts) {
   static ActivityRunData data;
   std::fill(data.CountValues.begin(), data.CountValues.end(), 0);
   std::fill(data.CountHistogram.begin(), data.CountHistogram.end(), 0);
@@ -197,15 +197,7 @@ TEST(ActivityRun, AMeanOfZeroGivesNoChartAndNoTable) {
 TEST(ActivityRun, TheTableRunsFromTheSmallestCount) {
   std::vector<std::int32_t> counts;
   for (std::int32_t c = 12; c <= 45; ++c) counts.push_back(c);
-  static ActivityRunData data;
-  for (std::size_t k = 0; k < counts.size(); ++k) {
-    data.CountValues[k + 1] = counts[k];
-    ++data.CountHistogram[counts[k]];
-  }
-  data.measurements = static_cast<std::int32_t>(counts.size());
-  data.mean = 28.5;
-  data.belowSmallest = 11;
-  data.hi = 45;
+  const ActivityRunData& data = RecordOf(counts);  // mean 28.5, one below the smallest 11
   const ActivityResults r = EndOfRun(data, SumsOf(data));
   EXPECT_EQ(r.table.front(), "12 : 1");
   EXPECT_EQ(r.table.back(), "43 : 1");

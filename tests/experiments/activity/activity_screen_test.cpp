@@ -137,8 +137,7 @@ void ActivityScreenTest::runResultsAndChart() {
   REQUIRE_CHILD(question, QLineEdit, &screen, "Edit6");
   QVERIFY(question->isVisible());
   QCOMPARE(question->text(), QString("Gauss ou Poisson ?"));
-  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"})
-    QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
+  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"}) QVERIFY(test::Shown(&screen, name));
   QVERIFY(!screen.findChild<QWidget*>("Label5")->isVisible());
   QVERIFY(services->messages.all().empty());
 }
@@ -376,8 +375,7 @@ void ActivityScreenTest::anErrorInARunLeavesTheScreenIdle() {
   platform::SetAudioService(&services->audio);
   QCOMPARE(services->messages.errors(), QStringList{"sound device lost"});
   QVERIFY(!screen.isRunning());
-  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"})
-    QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
+  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"}) QVERIFY(test::Shown(&screen, name));
   QVERIFY(!screen.findChild<QWidget*>("Label5")->isVisible());
   CLICK_BUTTON(&screen, "BitBtn1");  // and a new run works
   QVERIFY(!Text(&screen, "Edit4T").isEmpty());

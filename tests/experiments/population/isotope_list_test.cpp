@@ -82,9 +82,6 @@ class IsotopeListFiles : public ::testing::Test {
     fs::create_directories("installed");
   }
   std::string path(const char* part) const { return (dir_.path() / part / "radliste02.txt").string(); }
-  static void Write(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
 
   const noyalis::test::ScratchDirectory dir_{"list"};
 };
@@ -92,10 +89,10 @@ class IsotopeListFiles : public ::testing::Test {
 TEST_F(IsotopeListFiles, WorkingDirectoryFirstThenInstalledCopyThenNothing) {
   const std::vector<std::string> candidates = {path("work"), path("installed")};
   EXPECT_EQ(FindIsotopeList(candidates), std::nullopt);
-  Write(path("installed"), "Co 60 4.17E-9\r\n");
+  noyalis::test::WriteBytes(path("installed"), "Co 60 4.17E-9\r\n");
   EXPECT_EQ(FindIsotopeList(candidates), path("installed"));
   EXPECT_EQ(ReadIsotopeList(*FindIsotopeList(candidates)).size(), 1u);
-  Write(path("work"), "H  3 1.78E-09\r\nC  14 3.85E-12\r\n");
+  noyalis::test::WriteBytes(path("work"), "H  3 1.78E-09\r\nC  14 3.85E-12\r\n");
   EXPECT_EQ(FindIsotopeList(candidates), path("work"));
   EXPECT_EQ(ReadIsotopeList(*FindIsotopeList(candidates)).size(), 2u);
   // A directory of that name is no list.

@@ -34,15 +34,13 @@ using namespace noyalis;
 
 namespace {
 
+const QStringList kLanguages = {"FR", "UK", "IT", "ES", "DE"};
+
 // The menu applies its own tables from its flags; the screens read LanguageCode when they open.
 QWidget* OpenMenu(const QString& code) {
   auto* menu = new TForm3;
-  const QHash<QString, void (TForm3::*)()> flags = {{"FR", &TForm3::FR},
-                                                    {"UK", &TForm3::UK},
-                                                    {"IT", &TForm3::IT},
-                                                    {"ES", &TForm3::ES},
-                                                    {"DE", &TForm3::AL}};
-  (menu->*flags.value(code))();
+  void (TForm3::*const flags[])() = {&TForm3::FR, &TForm3::UK, &TForm3::IT, &TForm3::ES, &TForm3::AL};
+  (menu->*flags[kLanguages.indexOf(code)])();
   return menu;
 }
 
@@ -81,8 +79,6 @@ const ScreenCase kScreens[] = {
      {"BitBtn2", "Button1", "Button3", "Button4", "BitBtn7", "StringGrid1", "Chart1", "Edit1", "Edit3",
       "Edit4", "ListBox1"}},
 };
-
-const QStringList kLanguages = {"FR", "UK", "IT", "ES", "DE"};
 
 // The controls the accessibility interface shows under iface, with their names.
 void Walk(QAccessibleInterface* iface, QHash<QWidget*, QString>& names) {

@@ -174,11 +174,24 @@ const ScreenRow kScreens[] = {
     {.name = "TForm10", .make = Make<TForm10>, .back = "BitBtn2", .page = "BitBtn11"},
 };
 
-// One data row per screen of the table that has what the test needs.
-void AddScreens(const std::function<bool(const ScreenRow&)>& has) {
+// One data row per screen of the table that has the button the test needs (every screen without).
+void AddScreens(const char* ScreenRow::*button = nullptr) {
   QTest::addColumn<int>("row");
   for (int i = 0; i < int(std::size(kScreens)); ++i)
-    if (has(kScreens[i])) QTest::newRow(kScreens[i].name) << i;
+    if (!button || kScreens[i].*button) QTest::newRow(kScreens[i].name) << i;
+}
+
+// The row of kScreens the test runs with.
+const ScreenRow& CurrentRow() {
+  QFETCH(int, row);
+  return kScreens[row];
+}
+
+// The screen of the row, built and shown.
+std::unique_ptr<platform::ScreenBase> Opened(const ScreenRow& row) {
+  std::unique_ptr<platform::ScreenBase> screen = row.make();
+  screen->show();
+  return screen;
 }
 
 // Answers the file dialog of the charts' menu with a set path, while it lives.
@@ -230,37 +243,19 @@ QByteArray Bytes(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool StartsWithPdf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
-}
-
 // Saves with the save button of the screen of kScreens named name.
 void SaveOn(std::string_view name) {
   const ScreenRow& s =
       *std::find_if(std::begin(kScreens), std::end(kScreens), [&](auto& r) { return name == r.name; });
-  const std::unique_ptr<platform::ScreenBase> screen = s.make();
-  screen->show();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   CLICK_BUTTON(screen.get(), s.save);
 }
 
-// The chart menu's file dialog, answering with one file.
-struct ChartFile final : platform::ImageFileChooser {
-  QString chooseImageFile(QWidget*, const QString&, const QString&, const QStringList&) override {
-    return name;
-  }
-  QString name;
-};
-
 // Saves the interval screen's Chart3 as name through its image menu.
 void SaveChart(const char* name) {
-  ChartFile chooser;
-  chooser.name = name;
-  platform::SetImageFileChooser(&chooser);
-  TForm2 screen;
-  screen.show();
+  const ChosenFile chooser(name);
+  const test::OnScreen<TForm2> screen;
   platform::SaveChartImageInteractively(screen.findChild<QCustomPlot*>("Chart3"), 1.0);
-  platform::SetImageFileChooser(nullptr);
 }
 
 const std::pair<const char*, std::function<void()>> kWriters[] = {
@@ -303,33 +298,19 @@ class SharedBehavioursTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
-  void returnClosesTheScreen_data() {
-    AddScreens([](const ScreenRow&) { return true; });
-  }
+  void returnClosesTheScreen_data() { AddScreens(); }
   void returnClosesTheScreen();
-  void returnDuringARunStopsItAndCloses_data() {
-    AddScreens([](const ScreenRow& s) { return s.start; });
-  }
+  void returnDuringARunStopsItAndCloses_data() { AddScreens(&ScreenRow::start); }
   void returnDuringARunStopsItAndCloses();
-  void pagePrintsAndGivesTheBackgroundBack_data() {
-    AddScreens([](const ScreenRow& s) { return s.page; });
-  }
+  void pagePrintsAndGivesTheBackgroundBack_data() { AddScreens(&ScreenRow::page); }
   void pagePrintsAndGivesTheBackgroundBack();
-  void chartPagePrintsOnTheDefaultPrinter_data() {
-    AddScreens([](const ScreenRow& s) { return s.chartPage; });
-  }
+  void chartPagePrintsOnTheDefaultPrinter_data() { AddScreens(&ScreenRow::chartPage); }
   void chartPagePrintsOnTheDefaultPrinter();
-  void saveBeforeAnyRunWritesTheHeaderOnly_data() {
-    AddScreens([](const ScreenRow& s) { return s.save; });
-  }
+  void saveBeforeAnyRunWritesTheHeaderOnly_data() { AddScreens(&ScreenRow::save); }
   void saveBeforeAnyRunWritesTheHeaderOnly();
-  void everyChartGivesItsDataToSpreadsheets_data() {
-    AddScreens([](const ScreenRow&) { return true; });
-  }
+  void everyChartGivesItsDataToSpreadsheets_data() { AddScreens(); }
   void everyChartGivesItsDataToSpreadsheets();
-  void aSecondSaveUnderTheSameNameAsks_data() {
-    AddScreens([](const ScreenRow& s) { return s.save; });
-  }
+  void aSecondSaveUnderTheSameNameAsks_data() { AddScreens(&ScreenRow::save); }
   void aSecondSaveUnderTheSameNameAsks();
   void aFailedWriteKeepsTheOlderFileAndSaysWhy_data() {
     QTest::addColumn<int>("row");
@@ -340,31 +321,24 @@ class SharedBehavioursTest : public test::IsolatedSuite {
     }
   }
   void aFailedWriteKeepsTheOlderFileAndSaysWhy();
-  void heldKeysActOnce_data() {
-    AddScreens([](const ScreenRow&) { return true; });
-  }
+  void heldKeysActOnce_data() { AddScreens(); }
   void heldKeysActOnce();
-  void deleteInABoxEditsItOutsideARun_data() {
-    AddScreens([](const ScreenRow& s) { return s.box; });
-  }
+  void deleteInABoxEditsItOutsideARun_data() { AddScreens(&ScreenRow::box); }
   void deleteInABoxEditsItOutsideARun();
 };
 
 void SharedBehavioursTest::returnClosesTheScreen() {
-  QFETCH(int, row);
-  const std::unique_ptr<platform::ScreenBase> screen = kScreens[row].make();
-  screen->show();
+  const ScreenRow& s = CurrentRow();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   QVERIFY(screen->isVisible());
-  CLICK_BUTTON(screen.get(), kScreens[row].back);
+  CLICK_BUTTON(screen.get(), s.back);
   QVERIFY(!screen->isVisible());
   QCOMPARE(screen->result(), int(QDialog::Accepted));
 }
 
 void SharedBehavioursTest::returnDuringARunStopsItAndCloses() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
-  const std::unique_ptr<platform::ScreenBase> screen = s.make();
-  screen->show();
+  const ScreenRow& s = CurrentRow();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   if (s.result) {  // a finished run first, to see that nothing of it is left
     CLICK_BUTTON(screen.get(), s.start);
     QVERIFY2(!Text(screen.get(), s.result).isEmpty(), s.result);
@@ -394,10 +368,8 @@ void SharedBehavioursTest::returnDuringARunStopsItAndCloses() {
 }
 
 void SharedBehavioursTest::pagePrintsAndGivesTheBackgroundBack() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
-  const std::unique_ptr<platform::ScreenBase> screen = s.make();
-  screen->show();
+  const ScreenRow& s = CurrentRow();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   services->printing.setCancel(true);
   CLICK_BUTTON(screen.get(), s.page);
   QCOMPARE(screen->palette().color(QPalette::Window), s.background);
@@ -405,34 +377,31 @@ void SharedBehavioursTest::pagePrintsAndGivesTheBackgroundBack() {
   services->printing.setDialogOutput("page.pdf");
   CLICK_BUTTON(screen.get(), s.page);
   QCOMPARE(services->printing.dialogsShown(), 2);
-  QVERIFY(StartsWithPdf("page.pdf"));
+  QVERIFY(Bytes("page.pdf").startsWith("%PDF-"));
   QCOMPARE(screen->palette().color(QPalette::Window), s.background);
   QVERIFY(services->messages.all().empty());
 }
 
 void SharedBehavioursTest::chartPagePrintsOnTheDefaultPrinter() {
-  QFETCH(int, row);
-  const std::unique_ptr<platform::ScreenBase> screen = kScreens[row].make();
-  screen->show();
+  const ScreenRow& s = CurrentRow();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   services->printing.setDefaultOutput("chart.pdf");
-  CLICK_BUTTON(screen.get(), kScreens[row].chartPage);
+  CLICK_BUTTON(screen.get(), s.chartPage);
   QCOMPARE(services->printing.dialogsShown(), 0);
   QCOMPARE(services->printing.defaultJobs(), 1);
-  QVERIFY(StartsWithPdf("chart.pdf"));
+  QVERIFY(Bytes("chart.pdf").startsWith("%PDF-"));
   // Without a printer: the message, and the screen stays usable.
   services->printing.setDefaultOutput({});
-  CLICK_BUTTON(screen.get(), kScreens[row].chartPage);
+  CLICK_BUTTON(screen.get(), s.chartPage);
   QCOMPARE(services->messages.errors(), QStringList{QString::fromUtf8("Aucune imprimante installée")});
   QVERIFY(screen->isVisible());
 }
 
 // Before any run of the process, whatever ran in it before.
 void SharedBehavioursTest::saveBeforeAnyRunWritesTheHeaderOnly() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
+  const ScreenRow& s = CurrentRow();
   s.first.forgetRuns();
-  const std::unique_ptr<platform::ScreenBase> screen = s.make();
-  screen->show();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   CLICK_BUTTON(screen.get(), s.save);
   QVERIFY(services->messages.all().empty());
   const QStringList files = QDir().entryList(QDir::Files);
@@ -443,11 +412,9 @@ void SharedBehavioursTest::saveBeforeAnyRunWritesTheHeaderOnly() {
 
 // The test clock stands still, so that every save falls in the same minute (and second).
 void SharedBehavioursTest::aSecondSaveUnderTheSameNameAsks() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
+  const ScreenRow& s = CurrentRow();
   platform::SetLanguageCode("DE");
-  const std::unique_ptr<platform::ScreenBase> screen = s.make();
-  screen->show();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   CLICK_BUTTON(screen.get(), s.save);
   const QString first = QDir().entryList(QDir::Files).front();
   const QString second = QString(first).replace(".txt", "(2).txt");
@@ -499,10 +466,8 @@ void SharedBehavioursTest::aFailedWriteKeepsTheOlderFileAndSaysWhy() {
 // After a run where the screen has one: every point of every series drawn, copied with the user's
 // decimal separator at its x, and the same table in the CSV file with points.
 void SharedBehavioursTest::everyChartGivesItsDataToSpreadsheets() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
-  const std::unique_ptr<platform::ScreenBase> screen = s.make();
-  screen->show();
+  const ScreenRow& s = CurrentRow();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   if (s.result) CLICK_BUTTON(screen.get(), s.start);
   const QList<platform::Chart*> charts = screen->findChildren<platform::Chart*>();
   if (charts.isEmpty()) QSKIP("no chart on this screen");
@@ -552,10 +517,8 @@ void SharedBehavioursTest::everyChartGivesItsDataToSpreadsheets() {
 
 // Held down, the pause and stop keys act once (one message at most), and Space clicks its button once.
 void SharedBehavioursTest::heldKeysActOnce() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
-  const std::unique_ptr<platform::ScreenBase> screen = s.make();
-  screen->show();
+  const ScreenRow& s = CurrentRow();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   REQUIRE_CHILD(button, QAbstractButton, screen.get(), s.start ? s.start : s.back);
   int clicks = 0;
   connect(button, &QAbstractButton::clicked, screen.get(), [&] { ++clicks; });
@@ -572,10 +535,8 @@ void SharedBehavioursTest::heldKeysActOnce() {
 
 // Outside a run, Delete in a number box edits the box: no stop, no message.
 void SharedBehavioursTest::deleteInABoxEditsItOutsideARun() {
-  QFETCH(int, row);
-  const ScreenRow& s = kScreens[row];
-  const std::unique_ptr<platform::ScreenBase> screen = s.make();
-  screen->show();
+  const ScreenRow& s = CurrentRow();
+  const std::unique_ptr<platform::ScreenBase> screen = Opened(s);
   REQUIRE_CHILD(box, QAbstractSpinBox, screen.get(), s.box);
   auto* edit = box->findChild<QLineEdit*>();
   box->setFocus();

@@ -26,9 +26,11 @@ using platform::Chart;
 
 namespace {
 
-// Answers the file dialog with a set path and remembers what it was asked.
+// Answers the file dialog with a set path and remembers what it was asked, while it lives.
 class ScriptedChooser final : public platform::ImageFileChooser {
  public:
+  ScriptedChooser() { platform::SetImageFileChooser(this); }
+  ~ScriptedChooser() override { platform::SetImageFileChooser(nullptr); }
   QString chooseImageFile(QWidget*, const QString& title, const QString& proposedPath,
                           const QStringList& filters) override {
     asked = {title, proposedPath, filters};
@@ -41,12 +43,6 @@ class ScriptedChooser final : public platform::ImageFileChooser {
   } asked;
   int calls = 0;
   QString answer;
-};
-
-struct ScopedChooser {
-  ScopedChooser() { platform::SetImageFileChooser(&chooser); }
-  ~ScopedChooser() { platform::SetImageFileChooser(nullptr); }
-  ScriptedChooser chooser;
 };
 
 // A screen-like window holding one chart with bars and points, a result box laid over the chart,
@@ -106,21 +102,14 @@ void ChartImageExportTest::menuSpeaksTheScreensLanguage_data() {
   QTest::addColumn<QString>("code");
   QTest::addColumn<QString>("entry");
   QTest::addColumn<QString>("copy");
-  QTest::newRow("French") << "FR"
-                          << "Enregistrer l'image…"
-                          << "Copier les données";
-  QTest::newRow("English") << "UK"
-                           << "Save the image…"
-                           << "Copy the data";
-  QTest::newRow("Italian") << "IT"
-                           << "Salva l'immagine…"
-                           << "Copia i dati";
-  QTest::newRow("Spanish") << "ES"
-                           << "Guardar la imagen…"
-                           << "Copiar los datos";
-  QTest::newRow("German") << "DE"
-                          << "Bild speichern…"
-                          << "Daten kopieren";
+  const char* rows[][4] = {
+      {"French", "FR", "Enregistrer l'image…", "Copier les données"},
+      {"English", "UK", "Save the image…", "Copy the data"},
+      {"Italian", "IT", "Salva l'immagine…", "Copia i dati"},
+      {"Spanish", "ES", "Guardar la imagen…", "Copiar los datos"},
+      {"German", "DE", "Bild speichern…", "Daten kopieren"},
+  };
+  for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2] << r[3];
 }
 
 void ChartImageExportTest::menuSpeaksTheScreensLanguage() {
@@ -147,17 +136,13 @@ void ChartImageExportTest::menuSpeaksTheScreensLanguage() {
 
 void ChartImageExportTest::writesEachFormatAtItsSize_data() {
   QTest::addColumn<QString>("file");
+  QTest::addColumn<int>("scale");
   QTest::addColumn<QString>("action");
   QTest::addColumn<QByteArray>("magic");
-  QTest::addColumn<int>("scale");
-  QTest::newRow("PNG") << "chart.png"
-                       << "SaveChartImage" << QByteArray("\x89PNG") << 1;
-  QTest::newRow("PNG double") << "chart2.png"
-                              << "SaveChartImageLarge" << QByteArray("\x89PNG") << 2;
-  QTest::newRow("SVG") << "chart.svg"
-                       << "SaveChartImage" << QByteArray("<?xml") << 1;
-  QTest::newRow("PDF") << "chart.pdf"
-                       << "SaveChartImage" << QByteArray("%PDF") << 1;
+  QTest::newRow("PNG") << "chart.png" << 1 << "SaveChartImage" << QByteArray("\x89PNG");
+  QTest::newRow("PNG double") << "chart2.png" << 2 << "SaveChartImageLarge" << QByteArray("\x89PNG");
+  QTest::newRow("SVG") << "chart.svg" << 1 << "SaveChartImage" << QByteArray("<?xml");
+  QTest::newRow("PDF") << "chart.pdf" << 1 << "SaveChartImage" << QByteArray("%PDF");
 }
 
 void ChartImageExportTest::writesEachFormatAtItsSize() {
@@ -165,16 +150,16 @@ void ChartImageExportTest::writesEachFormatAtItsSize() {
   QFETCH(QString, action);
   QFETCH(QByteArray, magic);
   QFETCH(int, scale);
-  ScopedChooser scoped;
+  ScriptedChooser chooser;
   QTemporaryDir dir;
-  scoped.chooser.answer = dir.filePath(file);
+  chooser.answer = dir.filePath(file);
   ChartScreen screen;
   QMenu* menu = RequestMenu(screen.chart, EmptyCorner(screen.chart));
   QVERIFY(menu);
   menu->findChild<QAction*>(action)->trigger();
-  QTRY_COMPARE(scoped.chooser.calls, 1);
+  QTRY_COMPARE(chooser.calls, 1);
   QVERIFY(services->messages.errors().isEmpty());
-  QFile written(scoped.chooser.answer);
+  QFile written(chooser.answer);
   QVERIFY(written.open(QIODevice::ReadOnly));
   const QByteArray bytes = written.readAll();
   QVERIFY2(bytes.startsWith(magic), bytes.left(16).constData());
@@ -204,32 +189,32 @@ void ChartImageExportTest::writesEachFormatAtItsSize() {
 }
 
 void ChartImageExportTest::dialogStartsInTheWorkingDirectoryAndCancelWritesNothing() {
-  ScopedChooser scoped;
+  ScriptedChooser chooser;
   ChartScreen screen;
   const QStringList before = QDir::current().entryList(QDir::Files);
   platform::SaveChartImageInteractively(screen.chart, 1.0);  // the chooser cancels (empty answer)
-  QCOMPARE(scoped.chooser.calls, 1);
-  QCOMPARE(scoped.chooser.asked.proposedPath, QDir::current().filePath("TFormTest_Chart1.png"));
-  QCOMPARE(scoped.chooser.asked.title, QString("Enregistrer l'image"));
-  QCOMPARE(scoped.chooser.asked.filters, QStringList({"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"}));
+  QCOMPARE(chooser.calls, 1);
+  QCOMPARE(chooser.asked.proposedPath, QDir::current().filePath("TFormTest_Chart1.png"));
+  QCOMPARE(chooser.asked.title, QString("Enregistrer l'image"));
+  QCOMPARE(chooser.asked.filters, QStringList({"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"}));
   QCOMPARE(QDir::current().entryList(QDir::Files), before);
   QVERIFY(services->messages.all().empty());
 }
 
 void ChartImageExportTest::aFileThatCannotBeWrittenGivesAClearError() {
-  ScopedChooser scoped;
+  ScriptedChooser chooser;
   QTemporaryDir dir;
   ChartScreen screen;
   for (const char* name : {"chart.png", "chart.svg", "chart.pdf"}) {
-    scoped.chooser.answer = dir.filePath(QString("missing-folder/") + name);
+    chooser.answer = dir.filePath(QString("missing-folder/") + name);
     services->messages.clear();
     platform::SaveChartImageInteractively(screen.chart, 1.0);
     QCOMPARE(services->messages.errors().size(), 1);
     const QString error = services->messages.errors().front();
     QVERIFY2(error.startsWith("L'image n'a pas pu être enregistrée dans « "), qPrintable(error));
-    QVERIFY2(error.contains(QDir::toNativeSeparators(scoped.chooser.answer)), qPrintable(error));
+    QVERIFY2(error.contains(QDir::toNativeSeparators(chooser.answer)), qPrintable(error));
     QVERIFY2(!error.endsWith(": "), qPrintable(error));  // the system's reason follows
-    QVERIFY(!QFile::exists(scoped.chooser.answer));
+    QVERIFY(!QFile::exists(chooser.answer));
   }
 }
 

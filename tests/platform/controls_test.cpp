@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "kernel/error.h"
@@ -16,18 +15,17 @@
 #include "platform/spin_edit.h"
 #include "platform/widgets.h"
 #include "platform/window_placement.h"
+#include "support/isolated_suite.h"
 #include "support/widget_helpers.h"
 
 using namespace noyalis;
 using platform::RadioGroup;
 using platform::SpinEdit;
 
-class ControlsTest : public QObject {
+class ControlsTest : public test::IsolatedSuite {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QLocale::setDefault(QLocale::c()); }
-
   void languageCodeStartsFrenchAndIsProcessWide();
 
   void spinEditCorrectsTypedTextWhenFocusLeaves_data();
@@ -67,25 +65,18 @@ void ControlsTest::spinEditCorrectsTypedTextWhenFocusLeaves_data() {
   QTest::addColumn<int>("minimum");
   QTest::addColumn<int>("maximum");
   QTest::addColumn<QString>("typed");
-  QTest::addColumn<QString>("shownWhileTyping");  // the box keeps what the user typed
   QTest::addColumn<int>("value");                 // Value() before and after the focus leaves
+  QTest::addColumn<QString>("shownWhileTyping");  // the box keeps what the user typed
 
-  QTest::newRow("above the maximum") << 2 << 1000 << "1500"
-                                     << "1500" << 1000;
-  QTest::newRow("below the minimum") << 2 << 1000 << "1"
-                                     << "1" << 2;
-  QTest::newRow("in range") << 2 << 1000 << "250"
-                            << "250" << 250;
-  QTest::newRow("negative") << 2 << 1000 << "-5"
-                            << "-5" << 2;
-  QTest::newRow("letters are refused") << 2 << 1000 << "abc"
-                                       << "" << 2;
-  QTest::newRow("digits among letters") << 25 << 100000 << "4x0"
-                                        << "40" << 40;
-  QTest::newRow("too long for any integer") << 2 << 1000 << "123456789012345678901234"
-                                            << "123456789012345678901234" << 1000;
-  QTest::newRow("large range") << 2 << 1000000 << "999999"
-                               << "999999" << 999999;
+  QTest::newRow("above the maximum") << 2 << 1000 << "1500" << 1000 << "1500";
+  QTest::newRow("below the minimum") << 2 << 1000 << "1" << 2 << "1";
+  QTest::newRow("in range") << 2 << 1000 << "250" << 250 << "250";
+  QTest::newRow("negative") << 2 << 1000 << "-5" << 2 << "-5";
+  QTest::newRow("letters are refused") << 2 << 1000 << "abc" << 2 << "";
+  QTest::newRow("digits among letters") << 25 << 100000 << "4x0" << 40 << "40";
+  QTest::newRow("too long for any integer")
+      << 2 << 1000 << "123456789012345678901234" << 1000 << "123456789012345678901234";
+  QTest::newRow("large range") << 2 << 1000000 << "999999" << 999999 << "999999";
 }
 
 void ControlsTest::spinEditCorrectsTypedTextWhenFocusLeaves() {
@@ -320,15 +311,11 @@ void ControlsTest::editAndButtonFactories() {
   QCOMPARE(button->text(), QString("Histo./Valeurs"));
   QCOMPARE(button->toolTip(), QString("hint"));
 
-  QTemporaryDir dir;
-  const QString glyph = dir.filePath("glyph.svg");
-  QFile file(glyph);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(
+  writeFile(
+      "glyph.svg",
       R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><rect width="10" height="10" fill="blue"/></svg>)");
-  file.close();
   QPushButton* picture =
-      platform::MakePictureButton(&screen, "BitBtn11", glyph, "Page", 635, 98, 85, 36, "Impression");
+      platform::MakePictureButton(&screen, "BitBtn11", "glyph.svg", "Page", 635, 98, 85, 36, "Impression");
   QCOMPARE(picture->text(), QString("Page"));
   QCOMPARE(picture->toolTip(), QString("Impression"));
   QVERIFY(!picture->icon().isNull());
@@ -368,15 +355,12 @@ void ControlsTest::fixedTextUsesTheLocaleSeparator() {
 }
 
 void ControlsTest::pictureRendersTheSvgAndClicksOnLeftReleaseInside() {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("picture.svg");
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
   // Left half red, right half green: the picture is stretched to the control's size.
-  file.write(
+  const QString path = "picture.svg";
+  writeFile(
+      path,
       R"(<svg xmlns="http://www.w3.org/2000/svg" width="20" height="10" viewBox="0 0 20 10">)"
       R"(<rect width="10" height="10" fill="red"/><rect x="10" width="10" height="10" fill="lime"/></svg>)");
-  file.close();
 
   QWidget screen;
   auto* picture = new platform::Picture(&screen, "Image2", path, QRect(10, 20, 160, 40), "Activité");

@@ -38,6 +38,12 @@ class KeyScreen : public ScreenBase {
     button->setGeometry(10, 50, 80, 30);
   }
 
+  // Shows the screen and waits until it is on screen.
+  bool showExposed() {
+    show();
+    return QTest::qWaitForWindowExposed(this);
+  }
+
   QList<int> keys;
   QList<int> consume{Qt::Key_Escape};
   std::function<void(int)> onKey;
@@ -151,8 +157,7 @@ void ScreenBaseTest::execCentresTheScreenAndReturnsWhenClosed() {
 
 void ScreenBaseTest::escapeAndTheWindowManagerNeverClose() {
   KeyScreen screen;
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   QTest::keyClick(&screen, Qt::Key_Escape);
   QVERIFY(screen.isVisible());
   QCOMPARE(screen.keys, QList<int>{Qt::Key_Escape});
@@ -174,8 +179,7 @@ void ScreenBaseTest::escapeAndTheWindowManagerNeverClose() {
 
 void ScreenBaseTest::keysTypedIntoControlsArePreviewedOnce() {
   KeyScreen screen;
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   // A button ignores P, so the press climbs to the screen: still one preview.
   QTest::keyClick(screen.button, Qt::Key_P);
   QCOMPARE(screen.keys, QList<int>{Qt::Key_P});
@@ -212,8 +216,7 @@ void ScreenBaseTest::deleteReachesTheSpinBoxUnlessConsumed() {
   QFETCH(QString, textAfter);
   KeyScreen screen;
   screen.consume = consumed ? QList<int>{Qt::Key_Delete} : QList<int>{};
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   screen.box->setFocus();
   screen.box->findChild<QLineEdit*>()->setCursorPosition(0);
   const auto press = [&] { QTest::keyClick(screen.box, Qt::Key_Delete); };
@@ -229,8 +232,7 @@ void ScreenBaseTest::deleteReachesTheSpinBoxUnlessConsumed() {
 // opened (its message box); a window of its own gets them all.
 void ScreenBaseTest::aHeldKeyActsOnce() {
   KeyScreen screen;
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Pause, Qt::Key_Delete, Qt::Key_Space, Qt::Key_P}) {
     screen.keys.clear();
     test::HoldKey(screen.button, key, 2);
@@ -308,8 +310,7 @@ void ScreenBaseTest::enterConfirmsTheBoxAndNeverPressesAButton() {
     });
     screen.exec();
   } else {
-    screen.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QVERIFY(screen.showExposed());
     press();
     visibleAfterKey = screen.isVisible();
   }
@@ -329,8 +330,7 @@ void ScreenBaseTest::aPressWhoseReleaseLandsInItsMessageIsPreviewedOnce() {
   screen.onKey = [&](int key) {
     if (key == Qt::Key_Delete) QTest::keyRelease(&messageBox, Qt::Key_Delete);
   };
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   screen.button->setFocus();
   QTest::keyPress(screen.button, Qt::Key_Delete);
   QCOMPARE(screen.keys, QList<int>{Qt::Key_Delete});
@@ -342,7 +342,6 @@ void ScreenBaseTest::aPressWhoseReleaseLandsInItsMessageIsPreviewedOnce() {
 // One run at a time, its controls locked while it lasts; leaving during it asks it to stop, and
 // the screen closes when it returns.
 void ScreenBaseTest::aRunLocksItsControlsAndLeavingStopsIt() {
-  test::ScopedServices services;
   KeyScreen screen;
   auto* busy = new QLabel("Calcul en cours", &screen);
   busy->hide();
@@ -383,7 +382,7 @@ void ScreenBaseTest::aRunLocksItsControlsAndLeavingStopsIt() {
   });
   QCOMPARE(failed, ScreenBase::RunOutcome::Failed);
   QVERIFY(stopCleared);
-  QCOMPARE(services.messages.errors(), QStringList{"Range check error"});
+  QCOMPARE(services->messages.errors(), QStringList{"Range check error"});
   QVERIFY(screen.isVisible());
   QVERIFY(unlocked());
   screen.closeScreen();
@@ -415,7 +414,6 @@ void ScreenBaseTest::aBoxIsLeftAsItsRuleSays() {
   QFETCH(Qt::FocusReason, reason);
   QFETCH(bool, screenShown);
   QFETCH(bool, left);
-  test::ScopedServices services;
   KeyScreen screen;
   screen.setVisible(screenShown);
   int leaves = 0;
@@ -426,17 +424,14 @@ void ScreenBaseTest::aBoxIsLeftAsItsRuleSays() {
   QFocusEvent focusOut(QEvent::FocusOut, reason);
   QApplication::sendEvent(screen.box, &focusOut);
   QCOMPARE(leaves, left ? 1 : 0);
-  QCOMPARE(services.messages.errors().size(), left ? 1 : 0);
+  QCOMPARE(services->messages.errors().size(), left ? 1 : 0);
 }
 
 void ScreenBaseTest::backgroundColourAndPicture() {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("background.svg");
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(
+  const QString path = "background.svg";
+  writeFile(
+      path,
       R"(<svg xmlns="http://www.w3.org/2000/svg" width="8" height="6"><rect width="8" height="6" fill="navy"/></svg>)");
-  file.close();
 
   KeyScreen screen;
   QLabel* picture = screen.setBackgroundPicture(path);
@@ -454,8 +449,7 @@ void ScreenBaseTest::backgroundColourAndPicture() {
   QCOMPARE(screen.setBackgroundPicture(path), picture);  // replaced, not stacked
   QCOMPARE(screen.findChildren<QLabel*>().size(), 1);
 
-  screen.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&screen));
+  QVERIFY(screen.showExposed());
   const QImage shown = screen.grab().toImage();
   QCOMPARE(QColor(shown.pixel(700, 500)), QColor(0, 0, 128));  // the picture covers the screen
 

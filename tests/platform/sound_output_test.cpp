@@ -47,17 +47,19 @@ QByteArray Samples(int frequency, int durationMs) {
                     static_cast<qsizetype>(image.size()) - kernel::kWaveHeaderSize);
 }
 
-// The test clock moves kStepMs each time the event loop runs a pass: a wait that keeps the loop
-// running ends on its bound, one that holds it never does. The wait looks at the clock every few
-// passes, so it ends a few steps past its bound.
+// The test services' clock moves kStepMs each time the event loop runs a pass: a wait that keeps
+// the loop running ends on its bound, one that holds it never does. The wait looks at the clock
+// every few passes, so it ends a few steps past its bound.
 constexpr int kStepMs = 10;
 constexpr int kBoundMs = 100 + SoundOutput::kWaitMarginMs;  // a 100 ms tone's
 constexpr int kOvershootMs = 25 * kStepMs;
 struct RunningClock {
-  explicit RunningClock(test::TestClock& clock) {
-    QObject::connect(&timer, &QTimer::timeout, [&clock] { clock.advance(kStepMs); });
+  RunningClock() {
+    QObject::connect(&timer, &QTimer::timeout, [this] { services.clock.advance(kStepMs); });
     timer.start(1);
   }
+  std::int64_t nowMs() { return services.clock.nowMs(); }
+  test::ScopedServices services;
   QTimer timer;
 };
 
@@ -171,20 +173,19 @@ void SoundOutputTest::oneOutputPlaysEveryToneWholeAndInOrder() {
 // with the event loop taking input meanwhile, the next ones at once; when the device comes back
 // its output plays the tones again.
 void SoundOutputTest::aHeldDeviceLeavesTheScreenAnsweringUntilItComesBack() {
-  test::ScopedServices services;
   test::FakeAudioDevice device(true);
   SoundOutput output(device.factory());
-  RunningClock running(services.clock);
+  RunningClock clock;
   WaitingPress press;
-  std::int64_t before = services.clock.nowMs();
+  std::int64_t before = clock.nowMs();
   QVERIFY(!output.play(Samples(440, 100)));
-  const std::int64_t waited = services.clock.nowMs() - before;
+  const std::int64_t waited = clock.nowMs() - before;
   QVERIFY2(waited >= kBoundMs && waited <= kBoundMs + kOvershootMs, qPrintable(QString::number(waited)));
   QCOMPARE(press.clicks, 1);
 
-  before = services.clock.nowMs();
+  before = clock.nowMs();
   QVERIFY(!output.play(Samples(1000, 20)));
-  QCOMPARE(services.clock.nowMs(), before);
+  QCOMPARE(clock.nowMs(), before);
 
   device.letGo();
   QTRY_VERIFY(output.play(Samples(1000, 20)));
@@ -199,16 +200,15 @@ void SoundOutputTest::aSilentServerLeavesTheScreenAnswering() {
   const int silent = ListeningSocket(path);
   QVERIFY(silent >= 0);
   qputenv("PULSE_SERVER", ("unix:" + path).toUtf8());
-  test::ScopedServices services;
-  RunningClock running(services.clock);
+  RunningClock clock;
   {
     SoundOutput output([] { return std::make_unique<platform::SinkBackEnd>(); });
-    std::int64_t before = services.clock.nowMs();
+    std::int64_t before = clock.nowMs();
     QVERIFY(!output.play(Samples(440, 100)));
-    QVERIFY(services.clock.nowMs() - before <= kBoundMs + kOvershootMs);
-    before = services.clock.nowMs();
+    QVERIFY(clock.nowMs() - before <= kBoundMs + kOvershootMs);
+    before = clock.nowMs();
     QVERIFY(!output.play(Samples(440, 100)));
-    QCOMPARE(services.clock.nowMs(), before);
+    QCOMPARE(clock.nowMs(), before);
   }
   QTRY_COMPARE(platform::AudioThread::running(), 0);  // once its bounded question is over
   qunsetenv("PULSE_SERVER");
@@ -218,8 +218,7 @@ void SoundOutputTest::aSilentServerLeavesTheScreenAnswering() {
 // Closing the output (the application ends) does not wait for a device that holds its thread; the
 // thread ends when the device lets it go.
 void SoundOutputTest::theOutputClosesEvenWhenTheDeviceHoldsIt() {
-  test::ScopedServices services;
-  RunningClock running(services.clock);
+  RunningClock clock;
   test::FakeAudioDevice device(true);
   auto output = std::make_unique<SoundOutput>(device.factory());
   QVERIFY(!output->play(Samples(440, 100)));

@@ -1,6 +1,7 @@
 #include "support/isolated_suite.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QtTest>
 
@@ -28,6 +29,12 @@ void IsolatedSuite::cleanup() {
   QLocale::setDefault(QLocale::c());
   platform::SetLanguageCode("FR");
   services.reset();
+}
+
+void IsolatedSuite::writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
+           qPrintable(path));
 }
 
 }  // namespace noyalis::test

@@ -4,6 +4,7 @@
 // start and an empty working directory of the test's own; after it, the real services, French and
 // the C locale come back and the directory goes, however the test ended (a failed check leaves
 // the test at once, past whatever the test would have put back itself).
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QTemporaryDir>
@@ -24,6 +25,10 @@ class IsolatedSuite : public QObject {
   // of the suite named init or cleanup would replace the ones here instead).
   virtual void initEach() {}
   virtual void cleanupEach() {}
+
+  // Writes bytes to the file at path (in the test's directory when relative); a file that cannot
+  // be written fails the test.
+  static void writeFile(const QString& path, const QByteArray& bytes);
 
  private slots:
   void init();

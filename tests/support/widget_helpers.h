@@ -30,6 +30,12 @@ bool ClickButton(QWidget* root, const QString& name, const char* file, int line)
 // validator sees every key), digits of any script included; the focus stays in the box.
 bool TypeIntoSpinBox(QWidget* root, const QString& name, const QString& text, const char* file, int line);
 
+// A screen built and shown, as the menu opens it.
+template <class Screen>
+struct OnScreen : Screen {
+  OnScreen() { this->show(); }
+};
+
 // Sends the widget the loss of focus that a click elsewhere would give it.
 void LeaveFocus(QWidget* widget);
 

@@ -3,17 +3,15 @@
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <numeric>
-#include <sstream>
 
 #include "experiments/activity/activity_limits.h"
 #include "experiments/activity/activity_results_file.h"
 #include "experiments/activity/activity_run.h"
 #include "kernel/error.h"
 #include "kernel/uniform_random.h"
+#include "support/scratch_directory.h"
 #include "support/stopping_host.h"
 
 namespace noyalis::activity {
@@ -22,7 +20,7 @@ namespace {
 using test::StoppingHost;
 
 // A run record holding the given counts, with the statistics DistPoisson would return.
-ActivityRunData& RecordOf(std::initializer_list<std::int32_t> counts) {
+ActivityRunData& RecordOf(const std::vector<std::int32_t>& counts) {
   static ActivityRunData data;
   std::fill(data.CountValues.begin(), data.CountValues.end(), 0);
   std::fill(data.CountHistogram.begin(), data.CountHistogram.end(), 0);
@@ -199,15 +197,7 @@ TEST(ActivityRun, AMeanOfZeroGivesNoChartAndNoTable) {
 TEST(ActivityRun, TheTableRunsFromTheSmallestCount) {
   std::vector<std::int32_t> counts;
   for (std::int32_t c = 12; c <= 45; ++c) counts.push_back(c);
-  static ActivityRunData data;
-  for (std::size_t k = 0; k < counts.size(); ++k) {
-    data.CountValues[k + 1] = counts[k];
-    ++data.CountHistogram[counts[k]];
-  }
-  data.measurements = static_cast<std::int32_t>(counts.size());
-  data.mean = 28.5;
-  data.belowSmallest = 11;
-  data.hi = 45;
+  const ActivityRunData& data = RecordOf(counts);  // mean 28.5, one below the smallest 11
   const ActivityResults r = EndOfRun(data, SumsOf(data));
   EXPECT_EQ(r.table.front(), "12 : 1");
   EXPECT_EQ(r.table.back(), "43 : 1");
@@ -249,13 +239,6 @@ TEST(ActivityRun, RealTimeRevealKeepsRunningFigures) {
   EXPECT_EQ(reveal.sums().sumOfSquares, 30 * 30 + 27 * 27 + 33 * 33 + 27 * 27);
 }
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(ActivityResultsFile, NameFollowsTheDateAndTime) {
   EXPECT_EQ(ActivityResultsFileName({2024, 12, 8, 14, 35, 10}), "24_12_08_14_35_intervalles.txt");
   EXPECT_EQ(ActivityResultsFileName({2009, 1, 2, 3, 4, 5}), "09_01_02_03_04_intervalles.txt");
@@ -264,14 +247,10 @@ TEST(ActivityResultsFile, NameFollowsTheDateAndTime) {
 TEST(ActivityResultsFile, ASmallRunIsWrittenByteForByte) {
   ActivityRunData& data = RecordOf({25, 31});
   data.mean = 28;
-  const auto dir = std::filesystem::temp_directory_path() / "noyalis_activity_file_test";
-  std::filesystem::create_directories(dir);
-  const auto old = std::filesystem::current_path();
-  std::filesystem::current_path(dir);
+  const test::ScratchDirectory dir("activity_file");
   const std::string name = ActivityResultsFileName({2024, 12, 8, 14, 35, 10});
   SaveActivityResults(name, 5, data);
-  const std::string bytes = ReadBytes(name);
-  std::filesystem::current_path(old);
+  const std::string bytes = test::FileBytes(name);
 
   std::string expected =
       "nb de mesures  ; 5 ; 2\r\n"

@@ -10,7 +10,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
+#include <algorithm>
 #include <vector>
 
 #include "experiments/activity/UnitActivite2.h"
@@ -37,16 +37,21 @@ using test::FailingAudio;
 using test::Points;
 using test::Text;
 
-// The first generator state from which n counts of mean m all satisfy accept.
-std::uint32_t SeedGiving(long double m, std::int32_t n, const std::function<bool(std::int32_t)>& accept) {
+// Runs n measurements at 12 cm over 25 ms from the first generator state that gives them all count.
+void RunOfEqualCounts(QWidget* screen, std::int32_t n, std::int32_t count) {
   static std::vector<std::int32_t> values(kernel::kMaxMeasurements + 1), hist(kernel::kMaxMeasurements + 1);
-  for (std::uint32_t seed = 1;; ++seed) {
+  std::uint32_t seed = 1;
+  for (;; ++seed) {
     kernel::UniformRandom::setState(seed);
-    kernel::DistPoisson(m, n, values, hist);
-    bool all = true;
-    for (std::int32_t k = 1; k <= n; ++k) all = all && accept(values[k]);
-    if (all) return seed;
+    kernel::DistPoisson(activity::MeanCount(4, 25), n, values, hist);
+    if (std::all_of(&values[1], &values[n] + 1, [&](std::int32_t v) { return v == count; })) break;
   }
+  REQUIRE_CHILD(distance, platform::RadioGroup, screen, "RadioGroup1");
+  distance->setItemIndex(4);
+  TYPE_INTO_SPIN_BOX(screen, "SpinEdit1", QString::number(n));
+  TYPE_INTO_SPIN_BOX(screen, "SpinEdit2", "25");
+  kernel::UniformRandom::setState(seed);
+  CLICK_BUTTON(screen, "BitBtn1");
 }
 
 }  // namespace
@@ -79,8 +84,7 @@ class ActivityScreenTest : public test::IsolatedSuite {
 };
 
 void ActivityScreenTest::defaultRunShowsTheFirstCountsOfAFreshGenerator() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "10");
   kernel::UniformRandom::setState(0);
   CLICK_BUTTON(&screen, "BitBtn1");
@@ -99,8 +103,7 @@ void ActivityScreenTest::defaultRunShowsTheFirstCountsOfAFreshGenerator() {
 }
 
 void ActivityScreenTest::runResultsAndChart() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   kernel::UniformRandom::setState(0);
   CLICK_BUTTON(&screen, "BitBtn1");
   const activity::ActivityRunData& run = activity::LastActivityRun();
@@ -134,27 +137,19 @@ void ActivityScreenTest::runResultsAndChart() {
   REQUIRE_CHILD(question, QLineEdit, &screen, "Edit6");
   QVERIFY(question->isVisible());
   QCOMPARE(question->text(), QString("Gauss ou Poisson ?"));
-  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"})
-    QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
+  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"}) QVERIFY(test::Shown(&screen, name));
   QVERIFY(!screen.findChild<QWidget*>("Label5")->isVisible());
   QVERIFY(services->messages.all().empty());
 }
 
 void ActivityScreenTest::aMeanOfZeroShowsOnlyTheMean() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   // Fill the last-ten row first: a two-measurement run must leave it alone.
   CLICK_BUTTON(&screen, "BitBtn1");
   const QString lastBefore = Text(&screen, "Edit17");
   services->audio.played.clear();
 
-  REQUIRE_CHILD(distance, platform::RadioGroup, &screen, "RadioGroup1");
-  distance->setItemIndex(4);  // 12 cm
-  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "2");
-  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "25");
-  kernel::UniformRandom::setState(
-      SeedGiving(activity::MeanCount(4, 25), 2, [](std::int32_t c) { return c == 0; }));
-  CLICK_BUTTON(&screen, "BitBtn1");
+  RunOfEqualCounts(&screen, 2, 0);
   QCOMPARE(Text(&screen, "Edit2M"), QString("0.00"));
   QCOMPARE(Text(&screen, "Edit3E"), QString());
   QCOMPARE(Text(&screen, "Edit4T"), QString());
@@ -165,14 +160,8 @@ void ActivityScreenTest::aMeanOfZeroShowsOnlyTheMean() {
 }
 
 void ActivityScreenTest::equalCountsShowTheDeviationFloor() {
-  Tform11 screen;
-  screen.show();
-  screen.findChild<platform::RadioGroup*>("RadioGroup1")->setItemIndex(4);
-  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "3");
-  TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "25");
-  kernel::UniformRandom::setState(
-      SeedGiving(activity::MeanCount(4, 25), 3, [](std::int32_t c) { return c == 1; }));
-  CLICK_BUTTON(&screen, "BitBtn1");
+  test::OnScreen<Tform11> screen;
+  RunOfEqualCounts(&screen, 3, 1);
   QCOMPARE(Text(&screen, "Edit2M"), QString("1.00"));
   QCOMPARE(Text(&screen, "Edit3E"), QString("0.000"));
   QCOMPARE(Text(&screen, "Edit18"), QString("1 : 3"));
@@ -184,8 +173,7 @@ void ActivityScreenTest::equalCountsShowTheDeviationFloor() {
 }
 
 void ActivityScreenTest::tooLongARunIsShortened() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000000");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "100000");
   CLICK_BUTTON(&screen, "BitBtn1");
@@ -198,8 +186,7 @@ void ActivityScreenTest::tooLongARunIsShortened() {
 }
 
 void ActivityScreenTest::realTimeRevealsOneCountPerCountingTime() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   screen.findChild<platform::RadioGroup*>("RadioGroup2")->setItemIndex(0);
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "5");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "50");
@@ -230,8 +217,7 @@ void ActivityScreenTest::realTimeRevealsOneCountPerCountingTime() {
 }
 
 void ActivityScreenTest::realTimeLimits() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   screen.findChild<platform::RadioGroup*>("RadioGroup2")->setItemIndex(0);
   // Stop after the first measurement: the limits and the label are set by then.
   services->clock.onSleep = [&](int) { QTest::keyClick(&screen, Qt::Key_Escape); };
@@ -249,8 +235,7 @@ void ActivityScreenTest::realTimeLimits() {
 
 void ActivityScreenTest::escapeDuringARunStopsWithoutResults() {
   platform::SetClockService(nullptr);  // the real clock, so that the run pumps while it draws
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   kernel::UniformRandom::setState(0);
   CLICK_BUTTON(&screen, "BitBtn1");  // results of a first run, to see them cleared
   QVERIFY(!Text(&screen, "Edit2M").isEmpty());
@@ -279,8 +264,7 @@ void ActivityScreenTest::escapeDuringARunStopsWithoutResults() {
 }
 
 void ActivityScreenTest::pauseHoldsTheRunWhileItsMessageIsOpen() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   bool runningWhileOpen = false;
   services->messages.onShow(
       [&](const test::RecordingMessages::Message&) { runningWhileOpen = screen.isRunning(); });
@@ -293,8 +277,7 @@ void ActivityScreenTest::pauseHoldsTheRunWhileItsMessageIsOpen() {
 }
 
 void ActivityScreenTest::pauseAfterARunKeepsTheResultsAndEscapeClearsThem() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   CLICK_BUTTON(&screen, "BitBtn1");
   const QString mean = Text(&screen, "Edit2M");
   const int bars = Points(&screen, "Chart1", "Series1");
@@ -311,8 +294,7 @@ void ActivityScreenTest::pauseAfterARunKeepsTheResultsAndEscapeClearsThem() {
 
 // Outside a run Delete in a box edits it: no stop, and the results of the last run stay.
 void ActivityScreenTest::deleteInASpinBoxEditsOutsideARun() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   CLICK_BUTTON(&screen, "BitBtn1");
   const QString mean = Text(&screen, "Edit2M");
   const int bars = Points(&screen, "Chart1", "Series1");
@@ -350,8 +332,7 @@ void ActivityScreenTest::enterConfirmsABoxAndTheRunGoesOn() {
 }
 
 void ActivityScreenTest::stopBeforeTheDrawLeavesNoStaleRun() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   CLICK_BUTTON(&screen, "BitBtn1");
   QCOMPARE(activity::LastActivityRun().measurements, 100);
   // Escape in the event-loop pass before the draw.
@@ -389,22 +370,19 @@ void ActivityScreenTest::boxesInLocaleDigitsSetTheRun() {
 void ActivityScreenTest::anErrorInARunLeavesTheScreenIdle() {
   FailingAudio audio;
   platform::SetAudioService(&audio);
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   CLICK_BUTTON(&screen, "BitBtn1");
   platform::SetAudioService(&services->audio);
   QCOMPARE(services->messages.errors(), QStringList{"sound device lost"});
   QVERIFY(!screen.isRunning());
-  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"})
-    QVERIFY(screen.findChild<QWidget*>(name)->isVisible());
+  for (const char* name : {"BitBtn1", "BitBtn11", "BitBtn7"}) QVERIFY(test::Shown(&screen, name));
   QVERIFY(!screen.findChild<QWidget*>("Label5")->isVisible());
   CLICK_BUTTON(&screen, "BitBtn1");  // and a new run works
   QVERIFY(!Text(&screen, "Edit4T").isEmpty());
 }
 
 void ActivityScreenTest::histogramButtonTogglesTheChart() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   REQUIRE_CHILD(chart, platform::Chart, &screen, "Chart1");
   QVERIFY(chart->isVisible());
   CLICK_BUTTON(&screen, "Button2");
@@ -416,20 +394,16 @@ void ActivityScreenTest::histogramButtonTogglesTheChart() {
 
 void ActivityScreenTest::saveWritesTheLastRunWithTheBoxValue() {
   {
-    Tform11 screen;
-    screen.show();
+    test::OnScreen<Tform11> screen;
     TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "2");
     CLICK_BUTTON(&screen, "BitBtn1");
   }
   // A new visit saves the run of the earlier one, beside its own box value.
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   CLICK_BUTTON(&screen, "BitBtn7");
   const QStringList files = QDir().entryList({"*_intervalles.txt"});
   QCOMPARE(files.size(), 1);
-  QVERIFY(QRegularExpression("^\\d\\d_\\d\\d_\\d\\d_\\d\\d_\\d\\d_intervalles\\.txt$")
-              .match(files.front())
-              .hasMatch());
+  QVERIFY(files.front().contains(QRegularExpression(R"(^\d\d_\d\d_\d\d_\d\d_\d\d_intervalles\.txt$)")));
   QFile file(files.front());
   QVERIFY(file.open(QIODevice::ReadOnly));
   const QList<QByteArray> lines = file.readAll().split('\n');
@@ -473,8 +447,7 @@ void ActivityScreenTest::resultsFitInEveryLanguage_data() {
 void ActivityScreenTest::resultsFitInEveryLanguage() {
   QFETCH(QString, code);
   platform::SetLanguageCode(code);
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   CLICK_BUTTON(&screen, "BitBtn1");
   QVERIFY(screen.findChild<QLineEdit*>("Edit6")->isVisible());
   const QStringList faults = test::LayoutFaults(&screen) + test::UnseenChoices(&screen);

@@ -28,21 +28,15 @@ class GaussOrPoissonWindowTest : public test::IsolatedSuite {
 
 void GaussOrPoissonWindowTest::answersInTheScreensLanguage_data() {
   QTest::addColumn<QString>("code");
-  QTest::addColumn<QString>("caption");
   QTest::addColumn<int>("measurements");
-  QTest::newRow("French") << "FR"
-                          << "Gauss ou Poisson ?" << 100;
-  QTest::newRow("English") << "UK"
-                           << "Gauss or Poisson ?" << 100;
-  QTest::newRow("Italian") << "IT"
-                           << "Gauss o Poisson ?" << 100;
-  QTest::newRow("Spanish") << "ES"
-                           << "Gauss o Poisson ?" << 100;
-  QTest::newRow("German") << "DE"
-                          << "Gauss oder Poisson ?" << 100;
+  QTest::addColumn<QString>("caption");
+  QTest::newRow("French") << "FR" << 100 << "Gauss ou Poisson ?";
+  QTest::newRow("English") << "UK" << 100 << "Gauss or Poisson ?";
+  QTest::newRow("Italian") << "IT" << 100 << "Gauss o Poisson ?";
+  QTest::newRow("Spanish") << "ES" << 100 << "Gauss o Poisson ?";
+  QTest::newRow("German") << "DE" << 100 << "Gauss oder Poisson ?";
   // One class: fewer than no degrees of freedom, shown as too few measurements, never as a number.
-  QTest::newRow("French, two measurements") << "FR"
-                                            << "Gauss ou Poisson ?" << 2;
+  QTest::newRow("French, two measurements") << "FR" << 2 << "Gauss ou Poisson ?";
 }
 
 void GaussOrPoissonWindowTest::answersInTheScreensLanguage() {
@@ -51,8 +45,7 @@ void GaussOrPoissonWindowTest::answersInTheScreensLanguage() {
   QFETCH(int, measurements);
   platform::SetLanguageCode(code);
   kernel::UniformRandom::setState(0);
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   REQUIRE_CHILD(question, QLineEdit, &screen, "Edit6");
   if (measurements != 100) TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", QString::number(measurements));
   CLICK_BUTTON(&screen, "BitBtn1");  // the default run: 100 counts of mean 27.2
@@ -105,8 +98,7 @@ void GaussOrPoissonWindowTest::answersInTheScreensLanguage() {
 }
 
 void GaussOrPoissonWindowTest::keyboardOpensItOnceAndEscapeClosesIt() {
-  Tform11 screen;
-  screen.show();
+  test::OnScreen<Tform11> screen;
   QVERIFY(QTest::qWaitForWindowExposed(&screen));
   REQUIRE_CHILD(question, QLineEdit, &screen, "Edit6");
   // Before any run the question is hidden: nothing to open.

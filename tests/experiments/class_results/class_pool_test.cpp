@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "class_results_files.h"
 #include "experiments/class_results/class_results.h"
 #include "experiments/class_results/class_results_file.h"
 #include "kernel/error.h"
+#include "support/scratch_directory.h"
 #include "support/stopping_host.h"
 
 namespace noyalis::class_results {
@@ -27,22 +26,18 @@ constexpr long double kClose = 1e-12L;
 class ClassFolder : public testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / "noyalis_class_pool_test";
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     test::WriteBytes(Path("a.txt"), test::ActivityFileText({2, 3, 4, 3}));
     test::WriteBytes(Path("b.txt"), test::ActivityFileText({7, 8, 6, 7, 7}));  // the source stood closer
     test::WriteBytes(Path("c.txt"), test::ActivityFileText({1, 2, 2, 1, 3, 2}));
     test::WriteBytes(Path("notes.txt"), "à rendre lundi\r\n");
     test::WriteBytes(Path("x.txt"), test::IntervalFileText({100, 300, 200, 400}, 100));
     test::WriteBytes(Path("y.txt"), test::IntervalFileText({150, 250, 350, 450, 50, 950}, 100));
-    const std::vector<std::string> chosen = {dir_.string()};
+    const std::vector<std::string> chosen = {dir_.path().string()};
     results_.add(PathsToRead(chosen));
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
+  std::string Path(const char* name) const { return (dir_.path() / name).string(); }
 
-  fs::path dir_;
+  const noyalis::test::ScratchDirectory dir_{"class_pool"};
   ClassResults results_;
 };
 
@@ -122,7 +117,7 @@ TEST_F(ClassFolder, IntervalPoolWithTheFitOfTheIntervalScreen) {
   EXPECT_NEAR(c.curve.y[12], 0.03586047525972335, 1e-9);
   // Classes of 200 µs (200 goes to class 1, 400 to class 3): counted again from what the files
   // gave, not read again.
-  fs::remove_all(dir_);
+  fs::remove_all(dir_.path());
   results_.setClassWidthUs(200);
   EXPECT_EQ(results_.intervalClass().classCounts, (std::vector<std::int64_t>{0, 4, 3, 2, 0, 1}));
   EXPECT_THROW(results_.setClassWidthUs(5), kernel::RangeError);
@@ -131,7 +126,7 @@ TEST_F(ClassFolder, IntervalPoolWithTheFitOfTheIntervalScreen) {
 TEST_F(ClassFolder, AStopLeavesTheFilesReadSoFar) {
   ClassResults some;
   noyalis::test::StoppingHost host(3);
-  const std::vector<std::string> chosen = {dir_.string()};
+  const std::vector<std::string> chosen = {dir_.path().string()};
   some.add(PathsToRead(chosen), &host);
   EXPECT_EQ(some.files().size(), 2u);
   EXPECT_EQ(some.files()[1].name, "b.txt");
@@ -141,10 +136,8 @@ TEST_F(ClassFolder, SavesTheClassInTheProgramsOwnForm) {
   results_.setTicked(1, false);
   const std::string path = Path("20250310_10_15_classe.txt");
   SaveClassResults(path, results_);
-  std::ostringstream bytes;
-  bytes << std::ifstream(path, std::ios::binary).rdbuf();
   EXPECT_EQ(
-      bytes.str(),
+      noyalis::test::FileBytes(path),
       "r\xE9sultats de la classe ; activit\xE9\r\n"
       "fichier ; mesures ; moyenne ; \xE9"
       "cart type ; \xE9"

@@ -1,7 +1,6 @@
 #include "class_results_files.h"
 
 #include <algorithm>
-#include <fstream>
 #include <numeric>
 
 #include "experiments/counting_statistics/interval_classes.h"
@@ -46,10 +45,6 @@ std::string IntervalFileText(const std::vector<std::int64_t>& intervalsUs, std::
     text += std::to_string(kk) + " ; " + std::to_string(kk <= n ? intervalsUs[kk - 1] : 0) + " ; " +
             std::to_string(classes[kk]) + " ; " + std::to_string(slices[kk]) + "\r\n";
   return text;
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 }  // namespace noyalis::class_results::test

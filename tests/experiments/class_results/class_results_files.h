@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/scratch_directory.h"
+
 namespace noyalis::class_results::test {
 
 // An activity file of these counts: line 1 with the box and N, the mean, the header, then rows
@@ -15,7 +17,6 @@ std::string ActivityFileText(const std::vector<std::int32_t>& counts, const std:
 // width, the header, then rows kk = 1 … max(C, N) with interval, class count and 50 ms slice count.
 std::string IntervalFileText(const std::vector<std::int64_t>& intervalsUs, std::int32_t classWidthUs);
 
-// Writes bytes to a file at path (binary, replacing it).
-void WriteBytes(const std::string& path, const std::string& bytes);
+using noyalis::test::WriteBytes;
 
 }  // namespace noyalis::class_results::test

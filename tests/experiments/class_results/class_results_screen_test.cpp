@@ -35,9 +35,8 @@ class ScriptedChoice final : public class_results::ClassFileChooser {
     started = startDir;
     return answer;
   }
-  QStringList chooseFiles(QWidget*, const QString&, const QString& startDir) override {
-    started = startDir;
-    return answer;
+  QStringList chooseFiles(QWidget* p, const QString& t, const QString& d) override {
+    return chooseFolder(p, t, d);
   }
   QStringList answer;
   QString started;

@@ -13,6 +13,7 @@
 #include "experiments/class_results/class_results.h"
 #include "experiments/class_results/class_results_constants.h"
 #include "experiments/class_results/results_file_reader.h"
+#include "support/scratch_directory.h"
 
 namespace noyalis::class_results {
 namespace {
@@ -41,6 +42,7 @@ TEST(ResultsFileReader, GoodFilesAndEveryBadKind) {
   // 4 measurements of mean 27.5 whose largest count is 31: rows kk = 0 … 31 on lines 4 … 35.
   const std::string activity = test::ActivityFileText({30, 25, 24, 31});
   const std::string intervals = test::IntervalFileText({1838, 120, 4000, 2500, 900}, 100);
+  const auto edited = [&](const char* from, const char* to) { return Replaced(activity, from, to); };
   const ReaderCase cases[] = {
       {"activity, Latin-1, CR LF", activity, ResultsKind::Activity, {}},
       {"activity, UTF-8 with its mark, LF",
@@ -68,31 +70,22 @@ TEST(ResultsFileReader, GoodFilesAndEveryBadKind) {
        intervals.substr(0, intervals.find("4 ; 2500")),
        {},
        {Truncated, 7, 0, 3, 5}},
-      {"a count with a decimal comma",
-       Replaced(activity, "1 ; 30 ; 0", "1 ; 30,5 ; 0"),
-       {},
-       {NotANumber, 5, 2}},
-      {"a negative count", Replaced(activity, "2 ; 25 ; 0", "2 ; -25 ; 0"), {}, {Negative, 6, 2, -25}},
+      {"a count with a decimal comma", edited("1 ; 30 ; 0", "1 ; 30,5 ; 0"), {}, {NotANumber, 5, 2}},
+      {"a negative count", edited("2 ; 25 ; 0", "2 ; -25 ; 0"), {}, {Negative, 6, 2, -25}},
       {"a count out of every range (read as the largest, not wrapped round)",
-       Replaced(activity, "3 ; 24 ; 0", "3 ; 9223372036854775809 ; 0"),
+       edited("3 ; 24 ; 0", "3 ; 9223372036854775809 ; 0"),
        {},
        {OutOfRange, 7, 2, INT64_MAX, kMaxCount}},
-      {"a row number out of order",
-       Replaced(activity, "\r\n7 ; 0", "\r\n8 ; 0"),
-       {},
-       {WrongRowNumber, 11, 1, 8, 7}},
+      {"a row number out of order", edited("\r\n7 ; 0", "\r\n8 ; 0"), {}, {WrongRowNumber, 11, 1, 8, 7}},
       {"more measurements than line 1 states",
-       Replaced(activity, "; 100 ; 4", "; 100 ; 3"),
+       edited("; 100 ; 4", "; 100 ; 3"),
        {},
        {DisagreesWithLine1, 8, 2, 4, 3}},
       {"a mean that is not the rows'",
-       Replaced(activity, "2.75000000000000E+0001", "2.76000000000000E+0001"),
+       edited("2.75000000000000E+0001", "2.76000000000000E+0001"),
        {},
        {DisagreesWithMean, 2}},
-      {"a histogram that miscounts",
-       Replaced(activity, "25 ; 0 ; 1", "25 ; 0 ; 2"),
-       {},
-       {RowsDisagree, 29, 3}},
+      {"a histogram that miscounts", edited("25 ; 0 ; 1", "25 ; 0 ; 2"), {}, {RowsDisagree, 29, 3}},
       {"larger than the limit",
        "",
        {},
@@ -102,9 +95,8 @@ TEST(ResultsFileReader, GoodFilesAndEveryBadKind) {
       {"a named pipe", "", {}, {NotARegularFile}, Make::Pipe},
       {"unreadable", "", {}, {Unreadable, 0, 0, ENOENT}, Make::Missing},
   };
-  const fs::path dir = fs::temp_directory_path() / "noyalis_results_reader_test";
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+  const noyalis::test::ScratchDirectory scratch("results_reader");
+  const fs::path& dir = scratch.path();
   int number = 0;
   for (const ReaderCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -142,7 +134,6 @@ TEST(ResultsFileReader, GoodFilesAndEveryBadKind) {
   const std::vector<std::string> paths = PathsToRead(chosen);
   ASSERT_EQ(paths.size(), std::size(cases) - 1);  // the missing file is not there
   EXPECT_TRUE(std::is_sorted(paths.begin(), paths.end()));
-  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -4,10 +4,8 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <numeric>
-#include <sstream>
 
 #include "experiments/intervals/interval_constants.h"
 #include "experiments/intervals/interval_laws.h"
@@ -15,6 +13,7 @@
 #include "experiments/intervals/interval_run.h"
 #include "kernel/error.h"
 #include "kernel/uniform_random.h"
+#include "support/scratch_directory.h"
 
 namespace noyalis::intervals {
 namespace {
@@ -53,13 +52,6 @@ IntervalRunData& RecordOf(std::vector<std::int64_t> intervals, std::int32_t w) {
   BinIntervals(data, static_cast<std::int32_t>(intervals.size()), w);
   NonDecayFractions(data);
   return data;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 TEST(IntervalClasses, ExactMultiplesGoToTheEvenNeighbour) {
@@ -297,26 +289,21 @@ TEST(IntervalResultsFile, ScriptedRunByteForByte) {
     expected += std::to_string(kk) + " ; " + std::to_string(t) + " ; " + std::to_string(inClass) + " ; " +
                 std::to_string(inSlice) + "\r\n";
   }
-  const fs::path dir = fs::temp_directory_path() / "noyalis_interval_file_test";
-  fs::create_directories(dir);
-  const fs::path previous = fs::current_path();
-  fs::current_path(dir);
+  const test::ScratchDirectory dir("interval_file");
   const kernel::LocalDateTime when{2024, 12, 8, 14, 35, 10};
   EXPECT_EQ(IntervalResultsFileName(when), "20241208_14_35_intervalles.txt");
   SaveIntervalResults("20241208_14_35_intervalles.txt", 250, 30, data);
-  EXPECT_EQ(ReadFile("20241208_14_35_intervalles.txt"), expected);
+  EXPECT_EQ(test::FileBytes("20241208_14_35_intervalles.txt"), expected);
 
   // Before any run: the four header lines and a mean of 0.
   const IntervalRunData none;
   SaveIntervalResults("20241208_14_35_intervalles.txt", 10'000, 100, none);
-  EXPECT_EQ(ReadFile("20241208_14_35_intervalles.txt"),
+  EXPECT_EQ(test::FileBytes("20241208_14_35_intervalles.txt"),
             "nb de mesures  ; 10000\r\n"
             "moyenne en microseconde :  0.00000000000000E+0000\r\n"
             "largeur des classes de l'histogramme en microseconde ; 100\r\n"
             "kk ; DeltaT[kk] ; histo_dt_non_desinteg[2,kk] ; nbtr[2,kk]\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);  // nothing left beside
-  fs::current_path(previous);
-  fs::remove_all(dir);
 }
 
 }  // namespace

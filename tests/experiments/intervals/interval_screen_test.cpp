@@ -92,8 +92,7 @@ class IntervalScreenTest : public test::IsolatedSuite {
 };
 
 void IntervalScreenTest::opensIdleWithTheFocusOnCalcul() {
-  TForm2 screen;
-  screen.show();
+  test::OnScreen<TForm2> screen;
   QCOMPARE(screen.focusWidget(), screen.findChild<QWidget*>("BitBtn1"));
   QCOMPARE(Text(&screen, "Label25"), QString("----"));
   QVERIFY(!screen.findChild<QWidget*>("Label31")->isVisible());
@@ -112,8 +111,7 @@ void IntervalScreenTest::opensIdleWithTheFocusOnCalcul() {
 }
 
 void IntervalScreenTest::runShowsItsNumbersAndCharts() {
-  TForm2 screen;
-  screen.show();
+  test::OnScreen<TForm2> screen;
   struct Case {
     int n, w, distance, law, pointSize;
     const char* unit;
@@ -136,9 +134,8 @@ void IntervalScreenTest::runShowsItsNumbersAndCharts() {
     QCOMPARE(Text(&screen, "EditRecap"), QString::number(run.max));
     QCOMPARE(Text(&screen, "Edit9"), QString::number(static_cast<double>(run.mean), 'f', 1));
     QCOMPARE(Text(&screen, "Edit4"), QString::number(1e6 / static_cast<double>(run.mean), 'f', 2));
-    QVERIFY2(QRegularExpression(QString("^Durée totale = \\d+(\\.\\d\\d)?%1$").arg(c.unit))
-                 .match(Text(&screen, "Label25"))
-                 .hasMatch(),
+    QVERIFY2(Text(&screen, "Label25")
+                 .contains(QRegularExpression(QString(R"(^Durée totale = \d+(\.\d\d)?%1$)").arg(c.unit))),
              qPrintable(Text(&screen, "Label25")));
     QCOMPARE(Text(&screen, "Edit12"), QString::number(run.classesDrawn - 2));
     QCOMPARE(run.classesDrawn, static_cast<int>(std::nearbyint(double(run.max) / c.w)) + 3);
@@ -168,8 +165,7 @@ void IntervalScreenTest::runShowsItsNumbersAndCharts() {
 }
 
 void IntervalScreenTest::aZeroFractionRaisesNothing() {
-  TForm2 screen;
-  screen.show();
+  test::OnScreen<TForm2> screen;
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "32");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "1000");
   FixedSeed seed(StateWithAZeroFraction(32, 1000));
@@ -181,9 +177,7 @@ void IntervalScreenTest::aZeroFractionRaisesNothing() {
   for (auto it = logPoints->data()->constBegin(); it != logPoints->data()->constEnd(); ++it)
     QVERIFY(std::isfinite(it->value));
   for (const char* edit : {"Edit1", "Edit3", "Edit4", "Edit9"})
-    QVERIFY2(!Text(&screen, edit)
-                  .contains(QRegularExpression("nan|inf", QRegularExpression::CaseInsensitiveOption)),
-             edit);
+    QVERIFY2(!Text(&screen, edit).contains(QRegularExpression("(?i)nan|inf")), edit);
 }
 
 // The run lets the event loop run four times. Each time, the other buttons are pressed (and their
@@ -192,8 +186,7 @@ void IntervalScreenTest::aZeroFractionRaisesNothing() {
 void IntervalScreenTest::buttonsPressedWhileTheRunYieldsDoNothing() {
   const QString pdf = "during.pdf";
   services->printing.setDefaultOutput(pdf);
-  TForm2 screen;
-  screen.show();
+  test::OnScreen<TForm2> screen;
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "1000");
   int yields = 0;
   bool calculHidden = true, busyShown = true, nestedRun = false;
@@ -233,10 +226,8 @@ void IntervalScreenTest::buttonsPressedWhileTheRunYieldsDoNothing() {
 // The return button stays live: pressed at any of the run's four yields, it stops the run after that
 // stage and the screen closes; the run record is left empty, never half-done.
 void IntervalScreenTest::returnDuringARunStopsItAndLeavesNoHalfRun() {
-  test::ScopedServices services;
   for (int stage = 1; stage <= 4; ++stage) {
-    TForm2 screen;
-    screen.show();
+    test::OnScreen<TForm2> screen;
     CLICK_BUTTON(&screen, "BitBtn1");  // a whole run first, which the stopped one replaces
     int yields = 0;
     bool openAtClick = false;
@@ -259,13 +250,12 @@ void IntervalScreenTest::returnDuringARunStopsItAndLeavesNoHalfRun() {
     QCOMPARE(run.mean, 0.0L);
     for (const std::vector<std::int64_t>* column : {&run.DeltaT, &run.histo_dt_non_desinteg, &run.nbtr})
       QVERIFY(std::all_of(column->begin(), column->end(), [](std::int64_t v) { return v == 0; }));
-    QVERIFY(services.messages.all().empty());
+    QVERIFY(services->messages.all().empty());
   }
 }
 
 void IntervalScreenTest::anErrorInARunReturnsToIdle() {
-  TForm2 screen;
-  screen.show();
+  test::OnScreen<TForm2> screen;
   intervals::SetAfterReseed([] { throw kernel::RangeError("generator lost"); });
   CLICK_BUTTON(&screen, "BitBtn1");
   intervals::SetAfterReseed({});
@@ -281,15 +271,13 @@ void IntervalScreenTest::anErrorInARunReturnsToIdle() {
 
 void IntervalScreenTest::saveWritesTheLastRunWithTheBoxValues() {
   {
-    TForm2 screen;
-    screen.show();
+    test::OnScreen<TForm2> screen;
     TYPE_INTO_SPIN_BOX(&screen, "SpinEdit1", "40");
     TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "10");
     CLICK_BUTTON(&screen, "BitBtn1");
   }
   // A new visit saves the run of the earlier one, beside its own box values.
-  TForm2 screen;
-  screen.show();
+  test::OnScreen<TForm2> screen;
   CLICK_BUTTON(&screen, "BitBtn4");
   const QStringList files = ResultFiles();
   QCOMPARE(files.size(), 1);
@@ -308,8 +296,7 @@ void IntervalScreenTest::saveWritesTheLastRunWithTheBoxValues() {
 }
 
 void IntervalScreenTest::aFailedSaveIsReported() {
-  TForm2 screen;
-  screen.show();
+  test::OnScreen<TForm2> screen;
   // The save's name is a directory, and the user chooses to replace it.
   const QString name = QString::fromStdString(intervals::IntervalResultsFileName(services->clock.local));
   QVERIFY(QDir().mkpath(name));
@@ -329,23 +316,19 @@ void IntervalScreenTest::languages_data() {
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QString>("slope");
   QTest::addColumn<QString>("geiger");
-  QTest::newRow("French") << "FR" << QString::fromUtf8("Intervalles de temps entre deux désintégrations")
-                          << "pente"
-                          << "Compteur Geiger (delta T mini=0.1ms)";
-  QTest::newRow("English") << "UK"
-                           << " Time Intervals between two successive disintegrations"
-                           << "SlopeX"
-                           << "Geiger Counter (delta T mini =0.1ms)";
-  QTest::newRow("Italian") << "IT"
-                           << "Intervalli di tempo fra due disintegrazioni"
-                           << "pendenza"
-                           << "Contatore Geiger (delta T mini :=0.1ms)";
-  QTest::newRow("Spanish") << "ES"
-                           << "Intervalos de tiempo entre dos desintegraciones"
-                           << "pendiente"
-                           << "Contador Geiger (delta T mini :=0.1ms)";
-  QTest::newRow("German") << "DE" << QString::fromUtf8("Zeitabstände zwischen zwei Zerfällen") << "Steigung"
-                          << QString::fromUtf8("Geigerzähler (Delta T Mini :=0.1 ms)");
+  const char* rows[][5] = {
+      {"French", "FR", "Intervalles de temps entre deux désintégrations", "pente",
+       "Compteur Geiger (delta T mini=0.1ms)"},
+      {"English", "UK", " Time Intervals between two successive disintegrations", "SlopeX",
+       "Geiger Counter (delta T mini =0.1ms)"},
+      {"Italian", "IT", "Intervalli di tempo fra due disintegrazioni", "pendenza",
+       "Contatore Geiger (delta T mini :=0.1ms)"},
+      {"Spanish", "ES", "Intervalos de tiempo entre dos desintegraciones", "pendiente",
+       "Contador Geiger (delta T mini :=0.1ms)"},
+      {"German", "DE", "Zeitabstände zwischen zwei Zerfällen", "Steigung",
+       "Geigerzähler (Delta T Mini :=0.1 ms)"},
+  };
+  for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2] << r[3] << r[4];
 }
 
 // Each language's texts, the texts that stay French, and the layout: no two controls overlap, no
@@ -353,8 +336,7 @@ void IntervalScreenTest::languages_data() {
 void IntervalScreenTest::languages() {
   QFETCH(QString, code);
   platform::SetLanguageCode(code);
-  TForm2 screen;
-  screen.show();
+  test::OnScreen<TForm2> screen;
   QTEST(screen.windowTitle(), "caption");
   QTEST(Text(&screen, "Label4"), "slope");
   QTEST(screen.findChild<platform::RadioGroup*>("RadioGroup2")->items().at(1), "geiger");
@@ -386,22 +368,16 @@ void IntervalScreenTest::languages() {
     for (int j = i + 1; j < controls.size(); ++j) {
       const QString a = controls[i]->objectName(), b = controls[j]->objectName();
       if ((a == "Chart3" && onChart3.contains(b)) || (b == "Chart3" && onChart3.contains(a))) continue;
-      QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
-               qPrintable(QString("%1 overlaps %2 in %3: %4 %5 %6 %7")
-                              .arg(a, b, code)
-                              .arg(controls[i]->geometry().x())
-                              .arg(controls[i]->geometry().right())
-                              .arg(controls[j]->geometry().x())
-                              .arg(controls[j]->geometry().right())));
+      const QRect ra = controls[i]->geometry(), rb = controls[j]->geometry();
+      QVERIFY2(!ra.intersects(rb),
+               qPrintable(QString::asprintf("%s overlaps %s in %s: %d %d %d %d", qPrintable(a), qPrintable(b),
+                                            qPrintable(code), ra.x(), ra.right(), rb.x(), rb.right())));
     }
-  for (QRadioButton* item : screen.findChildren<QRadioButton*>())
-    QVERIFY2(item->width() >= item->sizeHint().width() &&
-                 item->geometry().x() + item->sizeHint().width() <= item->parentWidget()->width(),
-             qPrintable(QString("%1: %2 + %3 > %4")
-                            .arg(item->text())
-                            .arg(item->geometry().x())
-                            .arg(item->sizeHint().width())
-                            .arg(item->parentWidget()->width())));
+  for (QRadioButton* item : screen.findChildren<QRadioButton*>()) {
+    const int x = item->x(), needed = item->sizeHint().width(), room = item->parentWidget()->width();
+    QVERIFY2(item->width() >= needed && x + needed <= room,
+             qPrintable(QString("%1: %2 + %3 > %4").arg(item->text()).arg(x).arg(needed).arg(room)));
+  }
   for (platform::Chart* chart : screen.findChildren<platform::Chart*>()) {
     auto* title = qobject_cast<QCPTextElement*>(chart->plotLayout()->element(0, 0));
     QVERIFY(title);

@@ -11,6 +11,7 @@
 
 #include "experiments/population/atom_table.h"
 #include "experiments/population/isotope_list.h"
+#include "support/scratch_directory.h"
 
 namespace noyalis::population {
 namespace {
@@ -77,26 +78,21 @@ TEST(IsotopeList, ParsesWhatTheFormatAllowsAndRefusesTheRest) {
 class IsotopeListFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("noyalis_list_" + std::to_string(::getpid()));
-    fs::create_directories(dir_ / "work");
-    fs::create_directories(dir_ / "installed");
+    fs::create_directories("work");
+    fs::create_directories("installed");
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string path(const char* part) const { return (dir_ / part / "radliste02.txt").string(); }
-  static void Write(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
+  std::string path(const char* part) const { return (dir_.path() / part / "radliste02.txt").string(); }
 
-  fs::path dir_;
+  const noyalis::test::ScratchDirectory dir_{"list"};
 };
 
 TEST_F(IsotopeListFiles, WorkingDirectoryFirstThenInstalledCopyThenNothing) {
   const std::vector<std::string> candidates = {path("work"), path("installed")};
   EXPECT_EQ(FindIsotopeList(candidates), std::nullopt);
-  Write(path("installed"), "Co 60 4.17E-9\r\n");
+  noyalis::test::WriteBytes(path("installed"), "Co 60 4.17E-9\r\n");
   EXPECT_EQ(FindIsotopeList(candidates), path("installed"));
   EXPECT_EQ(ReadIsotopeList(*FindIsotopeList(candidates)).size(), 1u);
-  Write(path("work"), "H  3 1.78E-09\r\nC  14 3.85E-12\r\n");
+  noyalis::test::WriteBytes(path("work"), "H  3 1.78E-09\r\nC  14 3.85E-12\r\n");
   EXPECT_EQ(FindIsotopeList(candidates), path("work"));
   EXPECT_EQ(ReadIsotopeList(*FindIsotopeList(candidates)).size(), 2u);
   // A directory of that name is no list.
@@ -106,7 +102,7 @@ TEST_F(IsotopeListFiles, WorkingDirectoryFirstThenInstalledCopyThenNothing) {
 }
 
 TEST_F(IsotopeListFiles, UnreadableFileNamesItself) {
-  for (const std::string& p : {path("work") + ".missing", (dir_ / "work").string()}) {
+  for (const std::string& p : {path("work") + ".missing", (dir_.path() / "work").string()}) {
     try {
       ReadIsotopeList(p);
       ADD_FAILURE() << p;

@@ -2,41 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "experiments/population/decay_run.h"
 #include "experiments/population/isotope_list.h"
 #include "experiments/population/population_export.h"
 #include "kernel/error.h"
-#include "kernel/run_host.h"
 #include "kernel/uniform_random.h"
+#include "recorded_run.h"
+#include "support/scratch_directory.h"
 
 namespace noyalis::population {
 namespace {
-
-namespace fs = std::filesystem;
-
-class SilentObserver final : public RunObserver {
- public:
-  void runStarted(std::int32_t, std::int32_t) override {}
-  void nucleusDecayed(std::int32_t, std::int32_t) override {}
-  void stepDone(std::int32_t, std::int32_t) override {}
-  void click() override {}
-};
-
-// Stops once the given number of steps have paused.
-class StopAfter final : public kernel::RunHost {
- public:
-  explicit StopAfter(int steps) : steps_(steps) {}
-  void yieldItem() override {}
-  void yieldStage() override {}
-  bool stopRequested() const override { return pauses_ >= steps_; }
-  void sleepMs(int) override { ++pauses_; }
-
- private:
-  int steps_, pauses_ = 0;
-};
 
 // A state after a run of side 5 and duration 10 whose p is above 1: 25 → 0 at step 1.
 PopulationState EmptiedRun(int stopAfter = 1000) {
@@ -44,15 +20,10 @@ PopulationState EmptiedRun(int stopAfter = 1000) {
   SetIsotopeList(state, {{"Po", 214, 4.2e3L}});
   state.selectedAtom = 2;
   state.selectedUnit = 1;
-  SilentObserver observer;
-  StopAfter host(stopAfter);
+  RecordingObserver observer;
+  StepHost host(stopAfter);
   RunDecay(state, {5, 10, false, "année", "Po 214"}, observer, host, {{}, 0});
   return state;
-}
-
-std::string Bytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 const std::string kHeader = " t         ;      n    ;       delta n \r\n";
@@ -92,38 +63,29 @@ TEST(PopulationExport, FileByteForByte) {
        {"minute", IsotopeLabel(hydrogen, 2), 100},
        "minute\r\nH  3 ;  reste = ; 100\r\n" + kHeader},
   };
-  const fs::path dir = fs::temp_directory_path() / ("noyalis_export_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  const fs::path before = fs::current_path();
-  fs::current_path(dir);
+  const noyalis::test::ScratchDirectory dir("export");
   const kernel::LocalDateTime when{2024, 12, 8, 14, 35, 7};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string name = PopulationExportFileName(when);
     EXPECT_EQ(name, "241208_14_35_07_reseau.txt");
     SavePopulationExport(name, c.state, c.idle);
-    EXPECT_EQ(Bytes(name), c.expected);
+    EXPECT_EQ(noyalis::test::FileBytes(name), c.expected);
   }
-  fs::current_path(before);
-  fs::remove_all(dir);
 }
 
 // A directory in the way of the file fails even for a user who may write everywhere.
 TEST(PopulationExport, UnwritableTargetRaisesAndKeepsTheHistory) {
   const PopulationState state = EmptiedRun();
-  const fs::path dir = fs::temp_directory_path() / ("noyalis_blocked_" + std::to_string(::getpid()));
+  const noyalis::test::ScratchDirectory dir("blocked");
   const kernel::LocalDateTime when{2024, 12, 8, 14, 35, 7};
-  fs::create_directories(dir / PopulationExportFileName(when));
-  const fs::path before = fs::current_path();
-  fs::current_path(dir);
+  std::filesystem::create_directories(PopulationExportFileName(when));
   try {
     SavePopulationExport(PopulationExportFileName(when), state, {});
     ADD_FAILURE() << "no error";
   } catch (const kernel::IoError& e) {
     EXPECT_NE(std::string(e.what()).find(PopulationExportFileName(when)), std::string::npos) << e.what();
   }
-  fs::current_path(before);
-  fs::remove_all(dir);
   EXPECT_EQ(state.lastStep, 10);
   EXPECT_EQ(state.DecaysPerStep[1], 25);
 }

@@ -11,38 +11,10 @@
 #include "experiments/population/population_state.h"
 #include "kernel/error.h"
 #include "kernel/uniform_random.h"
+#include "recorded_run.h"
 
 namespace noyalis::population {
 namespace {
-
-using Decay = std::pair<std::int32_t, std::int32_t>;
-
-class RecordingObserver final : public RunObserver {
- public:
-  void runStarted(std::int32_t side, std::int32_t duration) override { started.emplace_back(side, duration); }
-  void nucleusDecayed(std::int32_t i, std::int32_t j) override { decays.emplace_back(i, j); }
-  void stepDone(std::int32_t t, std::int32_t alive) override { steps.emplace_back(t, alive); }
-  void click() override { clickSteps.push_back(steps.empty() ? 0 : steps.back().first); }
-
-  std::vector<std::pair<std::int32_t, std::int32_t>> started, steps;
-  std::vector<Decay> decays;
-  std::vector<std::int32_t> clickSteps;  // the step each click followed
-};
-
-// A host that records its pauses and asks to stop once a given number of steps have paused.
-class StepHost final : public kernel::RunHost {
- public:
-  explicit StepHost(int stopAfterPauses = std::numeric_limits<int>::max()) : stopAfter_(stopAfterPauses) {}
-  void yieldItem() override {}
-  void yieldStage() override { ++stages; }
-  bool stopRequested() const override { return static_cast<int>(pauses.size()) >= stopAfter_; }
-  void sleepMs(int ms) override { pauses.push_back(ms); }
-  std::vector<int> pauses;
-  int stages = 0;
-
- private:
-  int stopAfter_;
-};
 
 // A fresh state with row 2 holding λ [1/s] and the given unit selected.
 PopulationState StateWith(long double lambda, std::int32_t unit, std::int32_t atom = 2) {

@@ -51,16 +51,15 @@ void ClickRow(QWidget* screen, const char* grid, int row) {
   QTest::mouseClick(shown, Qt::LeftButton, {}, cell.center());
 }
 
-void WriteList(const QString& path, const QByteArray& content) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write(content);
+// A set generator state for every run, and a 10 ms pause.
+population::RunSeams Seams() {
+  return {[] { kernel::UniformRandom::setState(4242); }, 10};
 }
 
-// A set generator state for every run, and a 10 ms pause.
-population::RunSeams Seams(std::uint32_t seed = 4242) {
-  return {[seed] { kernel::UniformRandom::setState(seed); }, 10};
-}
+// The screen opened with those seams.
+struct RunScreen : test::OnScreen<TForm8> {
+  RunScreen() { setRunSeams(Seams()); }
+};
 
 }  // namespace
 
@@ -138,7 +137,7 @@ void PopulationScreenTest::listFromTheWorkingDirectoryAndListFailures() {
     services->messages.clear();
     platform::SetLanguageCode(c.code);
     QFile::remove("radliste02.txt");
-    if (!c.workingList.isEmpty()) WriteList("radliste02.txt", c.workingList);
+    if (!c.workingList.isEmpty()) writeFile("radliste02.txt", c.workingList);
     TForm8::setInstalledIsotopeList(c.installed ? NOYALIS_SHIPPED_ISOTOPE_LIST : "nowhere/radliste02.txt");
     TForm8 screen;
     const QStringList errors = services->messages.errors();
@@ -170,8 +169,7 @@ void PopulationScreenTest::gridTextInACommaLocaleAndBack() {
 }
 
 void PopulationScreenTest::isotopeAndUnitChoices() {
-  TForm8 screen;
-  screen.show();
+  test::OnScreen<TForm8> screen;
   const population::PopulationState& state = Population();
   ClickRow(&screen, "StringGrid1", 2);
   QCOMPARE(Text(&screen, "Edit12"), QString("H  3"));
@@ -198,8 +196,7 @@ void PopulationScreenTest::isotopeAndUnitChoices() {
 
 void PopulationScreenTest::ownDecayConstant() {
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-  TForm8 screen;
-  screen.show();
+  test::OnScreen<TForm8> screen;
   QApplication::setActiveWindow(&screen);  // focus changes need an active window
   QVERIFY(screen.isActiveWindow());
   population::PopulationState& state = Population();
@@ -266,9 +263,7 @@ void PopulationScreenTest::ownDecayConstant() {
 }
 
 void PopulationScreenTest::runDrawsLatticeCurvesAndStepCounter() {
-  TForm8 screen;
-  screen.setRunSeams(Seams());
-  screen.show();
+  RunScreen screen;
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "20");
   QString seenAt5;
@@ -315,9 +310,7 @@ void PopulationScreenTest::clicksOnlyOnSmallLatticesWithSound() {
   };
   for (const Case& c : {Case{"10", true, true}, Case{"11", false, false}}) {
     services->audio.played.clear();
-    TForm8 screen;
-    screen.setRunSeams(Seams());
-    screen.show();
+    RunScreen screen;
     screen.findChild<platform::RadioGroup*>("RadioGroup2")->setItemIndex(0);  // "oui"
     ClickRow(&screen, "StringGrid2", 6);  // a century per step: p ≈ 0.23
     TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "20");
@@ -335,10 +328,8 @@ void PopulationScreenTest::clicksOnlyOnSmallLatticesWithSound() {
 }
 
 void PopulationScreenTest::semiLogCurveAsTheLatticeEmpties() {
-  WriteList("radliste02.txt", "Po 214 4.2E+03\r\n");
-  TForm8 screen;
-  screen.setRunSeams(Seams());
-  screen.show();
+  writeFile("radliste02.txt", "Po 214 4.2E+03\r\n");
+  RunScreen screen;
   CLICK_BUTTON(&screen, "RadioGroup1_item1");
   QVERIFY(ChartOf(&screen, "Chart3")->isVisible());
   QVERIFY(!ChartOf(&screen, "Chart2")->isVisible());
@@ -357,9 +348,7 @@ void PopulationScreenTest::semiLogCurveAsTheLatticeEmpties() {
 }
 
 void PopulationScreenTest::controlsChangedDuringARunDoNothing() {
-  TForm8 screen;
-  screen.setRunSeams(Seams());
-  screen.show();
+  RunScreen screen;
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "8");
   const population::PopulationState& state = Population();
@@ -387,9 +376,7 @@ void PopulationScreenTest::controlsChangedDuringARunDoNothing() {
 }
 
 void PopulationScreenTest::escapeStopsAndTheExportEndsThere() {
-  TForm8 screen;
-  screen.setRunSeams(Seams());
-  screen.show();
+  RunScreen screen;
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "30");
   screen.findChild<QWidget*>("BitBtn1")->setFocus();
   bool pausedHeld = false;
@@ -420,9 +407,7 @@ void PopulationScreenTest::escapeStopsAndTheExportEndsThere() {
 }
 
 void PopulationScreenTest::closingDuringARunStopsAfterTheStep() {
-  TForm8 screen;
-  screen.setRunSeams(Seams());
-  screen.show();
+  RunScreen screen;
   services->clock.onSleep = [&](int step) {
     if (step == 3) screen.FinClick();
   };
@@ -434,9 +419,7 @@ void PopulationScreenTest::closingDuringARunStopsAfterTheStep() {
 void PopulationScreenTest::aFailureInARunShowsTheMessageAndTheScreenStaysUsable() {
   FailingAudio audio;
   platform::SetAudioService(&audio);
-  TForm8 screen;
-  screen.setRunSeams(Seams());
-  screen.show();
+  RunScreen screen;
   screen.findChild<platform::RadioGroup*>("RadioGroup2")->setItemIndex(0);
   ClickRow(&screen, "StringGrid2", 6);
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
@@ -468,8 +451,7 @@ void PopulationScreenTest::curvePointMessage() {
   for (const Case& c : cases) {
     services->messages.clear();
     platform::SetLanguageCode(c.language);
-    TForm8 screen;
-    screen.show();
+    test::OnScreen<TForm8> screen;
     ClickRow(&screen, "StringGrid2", c.unit);
     TYPE_INTO_SPIN_BOX(&screen, "SpinEdit3", "30");  // the curve still shows N² = 100
     test::LeaveFocus(screen.findChild<QWidget*>("SpinEdit3"));
@@ -483,10 +465,8 @@ void PopulationScreenTest::curvePointMessage() {
 // A real right click on the curve's first point (the corner of the plot) and on points lying on
 // the time axis once every nucleus has decayed.
 void PopulationScreenTest::rightClickReachesPointsOnTheAxes() {
-  WriteList("radliste02.txt", "Po 214 4.2E+03\r\n");
-  TForm8 screen;
-  screen.setRunSeams(Seams());
-  screen.show();
+  writeFile("radliste02.txt", "Po 214 4.2E+03\r\n");
+  RunScreen screen;
   ClickRow(&screen, "StringGrid1", 2);
   TYPE_INTO_SPIN_BOX(&screen, "SpinEdit2", "10");
   CLICK_BUTTON(&screen, "BitBtn1");  // every nucleus decays at step 1

@@ -229,7 +229,12 @@ QStringList UnseenChoices(QWidget* screen) {
 // to be looked at: "<screen>-<language>[-run].png".
 void SaveShot(QWidget* screen, const QString& name) {
   const QString folder = qEnvironmentVariable("NOYALIS_LAYOUT_SHOTS");
-  if (!folder.isEmpty()) screen->grab().save(QDir(folder).filePath(name + ".png"));
+  if (folder.isEmpty()) return;
+  // The checks put the texts they hide back: let the layouts place them again first.
+  QCoreApplication::processEvents();
+  for (QWidget* w : screen->findChildren<QWidget*>())
+    if (w->layout()) w->layout()->activate();
+  screen->grab().save(QDir(folder).filePath(name + ".png"));
 }
 
 QStringList LayoutFaultsInEveryLanguage(const ScreenUnderCheck& screen) {

@@ -238,6 +238,15 @@ QCPGraph* Chart::addLine(const QString& name, const QString& title, QColor colou
   return graph;
 }
 
+Chart::CountHistogram Chart::addCountHistogram() {
+  // Points are filled with the colour value 1 (almost black); outlines keep the series' colours.
+  constexpr QColor kPointFill{1, 0, 0};
+  QCPBars* measured = addBars("Series1", "Mesures", QPen(Qt::red), QBrush(kPointFill, Qt::HorPattern));
+  QCPGraph* gauss = addPoints("Series3", "Gauss", QCPScatterStyle::ssDiamond, 9, Qt::blue, kPointFill);
+  QCPGraph* poisson = addPoints("Series2", "Poisson", QCPScatterStyle::ssCircle, 6, Qt::blue, kPointFill);
+  return {measured, poisson, gauss};
+}
+
 QCPAbstractPlottable* Chart::series(const QString& name) const {
   auto* self = const_cast<Chart*>(this);  // QCustomPlot has no const access to its plottables
   for (int i = 0; i < self->plottableCount(); ++i)

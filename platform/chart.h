@@ -54,6 +54,14 @@ class Chart : public QCustomPlot {
                       double size, QColor outline, QColor fill);
   // A polyline through the points, of pen colour and width [px].
   QCPGraph* addLine(const QString& name, const QString& title, QColor colour, double width);
+  // A histogram of counts with its two reference laws, drawn in this order: bars "Series1"
+  // ("Mesures"), Gauss diamonds "Series3", Poisson circles "Series2".
+  struct CountHistogram {
+    QCPBars* measured;
+    QCPGraph* poisson;
+    QCPGraph* gauss;
+  };
+  CountHistogram addCountHistogram();
   // The series called name, or nullptr.
   QCPAbstractPlottable* series(const QString& name) const;
 

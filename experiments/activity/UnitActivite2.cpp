@@ -25,8 +25,6 @@ using platform::FixedText;
 namespace {
 
 constexpr QColor kPaleStrip{255, 255, 204};
-// Points are filled with the colour value 1 (almost black); outlines keep the series' colours.
-constexpr QColor kPointFill{1, 0, 0};
 
 // The captions over the four result boxes stand 113 to 137 px apart: in a smaller type the
 // longest ("Standard Deviation") still ends a space before the next one begins.
@@ -107,9 +105,8 @@ Tform11::Tform11(QWidget* parent) : ScreenBase(parent, "Tform11") {
   }
 
   Chart1 = new platform::Chart(this, "Chart1", {101, 190, 596, 332});
-  Series1 = Chart1->addBars("Series1", "Mesures", QPen(Qt::red), QBrush(kPointFill, Qt::HorPattern));
-  Series3 = Chart1->addPoints("Series3", "Gauss", QCPScatterStyle::ssDiamond, 9, Qt::blue, kPointFill);
-  Series2 = Chart1->addPoints("Series2", "Poisson", QCPScatterStyle::ssCircle, 6, Qt::blue, kPointFill);
+  const platform::Chart::CountHistogram histogram = Chart1->addCountHistogram();
+  Series1 = histogram.measured, Series2 = histogram.poisson, Series3 = histogram.gauss;
   Chart1->setTitleLine(0, "Diagramme en batons des nombres de désintégrations par unité");
   Chart1->setTitleLine(1, " de temps de comptage");
   Chart1->setAxisTitles("coups par mesure", "nombre de mesures");

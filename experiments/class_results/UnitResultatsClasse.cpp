@@ -37,8 +37,6 @@ namespace {
 
 constexpr QColor kPaleNote{255, 255, 204};
 constexpr QColor kNavy{0, 0, 128};
-// Points are filled with the colour value 1 (almost black), as on the activity screen.
-constexpr QColor kPointFill{1, 0, 0};
 constexpr QColor kIntervalBarFill{255, 160, 160};
 constexpr int kSmallCaptionPx = 11;
 constexpr int kDefaultClassWidthUs = 100;
@@ -176,9 +174,8 @@ void TForm10::buildLeftColumn() {
 void TForm10::buildRightColumn() {
   Chart1 = new platform::Chart(this, "Chart1", {400, 46, 395, 318});
   Chart1->setTitleLine(0, QString::fromUtf8("Histogramme regroupé de la classe"));
-  Series1 = Chart1->addBars("Series1", "Mesures", QPen(Qt::red), QBrush(kPointFill, Qt::HorPattern));
-  Series3 = Chart1->addPoints("Series3", "Gauss", QCPScatterStyle::ssDiamond, 9, Qt::blue, kPointFill);
-  Series2 = Chart1->addPoints("Series2", "Poisson", QCPScatterStyle::ssCircle, 6, Qt::blue, kPointFill);
+  const platform::Chart::CountHistogram histogram = Chart1->addCountHistogram();
+  Series1 = histogram.measured, Series2 = histogram.poisson, Series3 = histogram.gauss;
   Series4 = Chart1->addBars("Series4", "Intervalles", QPen(Qt::red), QBrush(kIntervalBarFill));
   Series5 = Chart1->addLine("Series5", QString::fromUtf8("Loi exponentielle ajustée"), Qt::blue, 2);
   Chart1->placeLegendBesidePlot();
